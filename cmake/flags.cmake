@@ -1,0 +1,15 @@
+# Warnings are errors in our own code only; third-party code (GoogleTest) builds with its own flags.
+function(driftmantle_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+if(WIN32)
+  # Two files are the whole installation: no MinGW runtime DLLs beside them.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
+if(DRIFTMANTLE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,39 @@
+#include "render_frame.h"
+
+#include "renderer_state.h"
+#include "snow_batch.h"
+#include "snow_flake.h"
+
+namespace {
+constexpr float kSpawnIntervalSeconds = 1.0f;
+float lastSpawnTime = 0.0f;
+}  // namespace
+
+void InitRenderState() {
+  glShadeModel(GL_SMOOTH);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+  glClearDepth(1.0);
+  // Flakes never hide each other: the depth buffer is cleared but never tested.
+  glDisable(GL_DEPTH_TEST);
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  // Texels times the flake colour are added to the screen, so overlaps brighten towards white.
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, textureName);
+}
+
+void DrawFrame() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+  // One batch at most per frame, so a frame after a long pause does not catch up on missed ones.
+  if (frameTimer.total() - lastSpawnTime > kSpawnIntervalSeconds) {
+    SpawnBatch();
+    lastSpawnTime = frameTimer.total();
+  }
+  flakeList->UpdateAndDraw();
+  SwapFrameBuffers();
+}
+
+void ResetFrameState() { lastSpawnTime = 0.0f; }

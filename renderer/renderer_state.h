@@ -1,0 +1,11 @@
+#pragma once
+
+#include "frame_timer.h"
+#include "gl_headers.h"
+
+class FlakeList;
+
+// The renderer's program-wide state: one of each for the whole process.
+extern FlakeList* flakeList;
+extern FrameTimer frameTimer;
+extern GLuint textureName;  // 0 while no texture was made

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-// True when a double-buffered RGBA format with kColourBits colour and depth bits was chosen and set.
+// True when a double-buffered RGBA format with kColourBits colour and depth bits was chosen and
+// set.
 bool SetupPixelFormat(HDC deviceContext);
 
 // Takes the window's device context, sets its pixel format, makes a GL context current and sets

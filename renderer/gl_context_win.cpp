@@ -20,7 +20,8 @@ bool SetupPixelFormat(HDC deviceContext) {
 void InitGLContext(int width, int height) {
   hDC = GetDC(hWnd);
   if (!SetupPixelFormat(hDC)) PostQuitMessage(0);
-  // A context that cannot be made leaves a black window until the user closes it; nothing to report.
+  // A context that cannot be made leaves a black window until the user closes it; nothing to
+  // report.
   hRC = wglCreateContext(hDC);
   wglMakeCurrent(hDC, hRC);
   ResizeScene(width, height);

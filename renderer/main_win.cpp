@@ -50,8 +50,8 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  HWND window = CreateRenderWindow(kRenderClassName, kRenderWidth, kRenderHeight, 0, kFullScreen,
-                                   instance);
+  HWND window =
+      CreateRenderWindow(kRenderClassName, kRenderWidth, kRenderHeight, 0, kFullScreen, instance);
   if (window == nullptr) {
     // The display mode and the cursor were taken before the window failed; give them back.
     RestoreDisplay();

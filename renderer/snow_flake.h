@@ -17,8 +17,8 @@ class SnowFlake {
   SnowFlake(const SnowFlake&) = delete;
   SnowFlake& operator=(const SnowFlake&) = delete;
 
-  void Set(const Vector3& position, const Vector3& velocity, const Colour4& colour,
-           float halfSize, float lifeTime);
+  void Set(const Vector3& position, const Vector3& velocity, const Colour4& colour, float halfSize,
+           float lifeTime);
   void Update();
   void Draw() const;
 
@@ -42,7 +42,8 @@ class FlakeList {
 
   // False, with the list unchanged, once count has reached capacity; the caller keeps the flake.
   bool Add(SnowFlake* flake);
-  // Ages, moves and draws every flake oldest first; a flake whose life is over is destroyed undrawn.
+  // Ages, moves and draws every flake oldest first; a flake whose life is over is destroyed
+  // undrawn.
   void UpdateAndDraw();
 
   SnowFlake* head = nullptr;

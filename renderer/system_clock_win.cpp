@@ -1,6 +1,7 @@
 #include "system_clock.h"
 
 #include <windows.h>
+
 #include <mmsystem.h>
 
 bool SystemClock::CounterFrequency(std::int64_t& ticksPerSecond) const {

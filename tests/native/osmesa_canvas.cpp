@@ -13,7 +13,11 @@ OsMesaCanvas::OsMesaCanvas(int width, int height)
   }
 }
 
-OsMesaCanvas::~OsMesaCanvas() { OSMesaDestroyContext(context_); }
+// NOTE: Mesa crashes destroying a context that still holds unflushed immediate-mode vertices.
+OsMesaCanvas::~OsMesaCanvas() {
+  glFinish();
+  OSMesaDestroyContext(context_);
+}
 
 OsMesaCanvas::Pixel OsMesaCanvas::At(int x, int y) const {
   glFinish();

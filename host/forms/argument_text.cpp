@@ -1,0 +1,18 @@
+#include "argument_text.h"
+
+std::wstring ArgumentTextOf(const std::wstring& commandLine) {
+  size_t position = 0;
+  if (!commandLine.empty() && commandLine[0] == L'"') {
+    const size_t closing = commandLine.find(L'"', 1);
+    position = closing == std::wstring::npos ? commandLine.size() : closing + 1;
+  }
+  while (position < commandLine.size() && commandLine[position] != L' ' &&
+         commandLine[position] != L'\t') {
+    ++position;
+  }
+  while (position < commandLine.size() &&
+         (commandLine[position] == L' ' || commandLine[position] == L'\t')) {
+    ++position;
+  }
+  return commandLine.substr(position);
+}

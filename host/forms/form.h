@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class FormTimer;
+
+// A form: a top-level window whose caption is its title, driven by load, resize, query-unload
+// and unload events. The program lives while one of its forms exists.
+class Form {
+ public:
+  explicit Form(std::wstring caption);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Creates the window hidden and raises the load event. False when the window cannot be made.
+  bool Load();
+  void Show();
+  // Shows the form with no owner and returns once it is gone.
+  void ShowModal();
+  // Asks the form to unload: query-unload may refuse; otherwise the window is destroyed.
+  void Unload();
+
+  HWND window() const { return window_; }
+  void SetBackColour(COLORREF colour) { backColour_ = colour; }
+  void Move(int left, int top, int width, int height);
+
+ protected:
+  virtual void OnLoad() {}
+  virtual void OnResize() {}
+  // Whether the unload may go on; the handler may also end the program itself.
+  virtual bool OnQueryUnload() { return true; }
+  virtual void OnUnload() {}
+
+ private:
+  friend class FormTimer;
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void PaintBackground(HDC deviceContext);
+  void DispatchTimer(UINT_PTR id);
+  void Destroyed();
+
+  std::wstring caption_;
+  HWND window_ = nullptr;
+  COLORREF backColour_ = RGB(0, 0, 0);
+  std::vector<FormTimer*> timers_;
+};
+
+// Runs the message loop until the last form is gone.
+int RunForms();

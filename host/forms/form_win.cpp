@@ -1,0 +1,141 @@
+#include "form.h"
+
+#include "form_timer.h"
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"DriftmantleForm";
+int openForms = 0;
+
+void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW windowClass = {};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  windowClass.lpszClassName = kFormClass;
+  registered = RegisterClassExW(&windowClass) != 0;
+}
+
+}  // namespace
+
+Form::Form(std::wstring caption) : caption_(std::move(caption)) {}
+
+Form::~Form() {
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+bool Form::Load() {
+  if (window_ != nullptr) return true;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  RegisterFormClass(instance, WindowProc);
+  window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                            this);
+  if (window_ == nullptr) return false;
+  ++openForms;
+  for (FormTimer* timer : timers_) timer->Arm();
+  OnLoad();
+  return true;
+}
+
+void Form::Show() {
+  if (window_ == nullptr && !Load()) return;
+  ShowWindow(window_, SW_SHOW);
+  UpdateWindow(window_);
+}
+
+void Form::ShowModal() {
+  Show();
+  MSG message;
+  while (window_ != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void Form::Unload() {
+  if (window_ == nullptr) return;
+  if (!OnQueryUnload()) return;
+  DestroyWindow(window_);
+}
+
+void Form::Move(int left, int top, int width, int height) {
+  if (window_ != nullptr) MoveWindow(window_, left, top, width, height, TRUE);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return form->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      Unload();
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Log-off or shutdown asks every form to unload, as a close would.
+      Unload();
+      return TRUE;
+    case WM_SIZE:
+      OnResize();
+      return 0;
+    case WM_ERASEBKGND:
+      PaintBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_TIMER:
+      DispatchTimer(wParam);
+      return 0;
+    case WM_DESTROY:
+      OnUnload();
+      return 0;
+    case WM_NCDESTROY:
+      Destroyed();
+      return 0;
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+void Form::PaintBackground(HDC deviceContext) {
+  RECT client;
+  GetClientRect(window_, &client);
+  HBRUSH brush = CreateSolidBrush(backColour_);
+  FillRect(deviceContext, &client, brush);
+  DeleteObject(brush);
+}
+
+void Form::DispatchTimer(UINT_PTR id) {
+  for (FormTimer* timer : timers_) {
+    if (timer->id() == id) {
+      timer->Fire();
+      return;
+    }
+  }
+}
+
+void Form::Destroyed() {
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  window_ = nullptr;
+  if (--openForms == 0) PostQuitMessage(0);
+}
+
+int RunForms() {
+  MSG message;
+  while (openForms > 0 && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}

@@ -1,0 +1,34 @@
+#include "statements.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "application.h"
+
+bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
+
+bool StartProgram(const std::wstring& path) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process = {};
+  // A quoted name as the whole command line: no arguments, and blanks in the folder are safe.
+  std::wstring commandLine = L"\"" + path + L"\"";
+  std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
+  writable.push_back(L'\0');
+  if (!CreateProcessW(path.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+void ShowMessage(const std::wstring& text) {
+  MessageBoxW(nullptr, text.c_str(), kApplicationTitle, MB_OK);
+}
+
+void EndProgram() { ExitProcess(0); }

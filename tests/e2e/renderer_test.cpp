@@ -1,0 +1,325 @@
+// Drives the built renderer as the host and the user do: started from its own folder, found by
+// window title, watched on screen and ended by key or close request from another process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "child_process.h"
+#include "deadline.h"
+#include "display_mode.h"
+#include "program_folder.h"
+#include "screen_capture.h"
+#include "snow_census.h"
+#include "window_finder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
+// The host finds the renderer by this title; the class carries the same name.
+constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
+// When the host has written its flake picture, flakes are textured rather than plain squares.
+constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
+
+constexpr int kRendererWidth = 1024;
+constexpr int kRendererHeight = 768;
+constexpr double kFlakeGrey = 0.7;
+
+// Software GL on a small machine: start-up, first frames and teardown are slow.
+constexpr auto kStartTimeout = 15s;
+constexpr auto kSnowTimeout = 10s;
+constexpr auto kExitTimeout = 10s;
+
+bool ShowsSnow(const SnowCensus& census) {
+  // Flakes cover a few percent of the screen at first and a few tens later; the background
+  // stays the larger part. Additive grey on black can only give grey.
+  return census.black > census.total / 2 && census.grey >= 200 && census.coloured == 0;
+}
+
+std::string Describe(const SnowCensus& census) {
+  return "black " + std::to_string(census.black) + ", grey " + std::to_string(census.grey) +
+         ", coloured " + std::to_string(census.coloured) + " of " + std::to_string(census.total) +
+         " pixels; commonest grey " + std::to_string(census.CommonestGrey());
+}
+
+std::string Describe(const std::optional<DisplayMode>& mode) {
+  if (!mode) return "(unknown)";
+  return std::to_string(mode->width) + "x" + std::to_string(mode->height) + "x" +
+         std::to_string(mode->bitsPerPixel);
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+std::wstring WindowClass(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+// lParam of a key press as the system makes it: repeat count 1 and the key's scan code.
+LPARAM KeyDownBits(WPARAM key) {
+  return 1 | (static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16);
+}
+
+// Pixels lit in the earlier image and black in the later one. New flakes only ever light
+// pixels and none dies in its first five seconds, so early on only motion darkens any.
+int CountDarkened(const ScreenImage& earlier, const ScreenImage& later) {
+  constexpr ScreenImage::Pixel kBlack{0, 0, 0};
+  int count = 0;
+  for (int y = 0; y < earlier.height(); ++y) {
+    for (int x = 0; x < earlier.width(); ++x) {
+      if (!(earlier.At(x, y) == kBlack) && later.At(x, y) == kBlack) ++count;
+    }
+  }
+  return count;
+}
+
+class RendererTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    modeBefore_ = QueryDisplayMode();
+    ASSERT_TRUE(modeBefore_.has_value());
+    ASSERT_TRUE(folder_.created());
+    ASSERT_EQ(folder_.Install(kRendererFile), static_cast<DWORD>(ERROR_SUCCESS))
+        << "the renderer must be built beside the test program";
+    renderer_ = ChildProcess::Start(folder_.PathOf(kRendererFile), L"", folder_.path());
+    ASSERT_TRUE(renderer_.started()) << "CreateProcessW failed with " << renderer_.startError();
+    window_ =
+        WaitForTopLevelWindow(kRendererWindow, kRendererWindow, renderer_.id(),
+                              std::chrono::duration_cast<std::chrono::milliseconds>(kStartTimeout));
+    ASSERT_NE(window_, nullptr) << "no renderer window within the start-up time";
+  }
+
+  void TearDown() override {
+    // A renderer that has to be killed cannot give the display back itself.
+    if (renderer_.Running()) {
+      renderer_ = ChildProcess();
+      RestoreStoredDisplayMode();
+    }
+  }
+
+  bool WindowStillThere() const {
+    return FindTopLevelWindow(kRendererWindow, kRendererWindow, renderer_.id()) == window_;
+  }
+
+  // The first capture that shows snow, waiting for the first frames if need be.
+  std::optional<ScreenImage> WaitForSnow() const {
+    std::optional<ScreenImage> image;
+    PollUntil(kSnowTimeout, [&] {
+      image = CaptureScreen();
+      return image && ShowsSnow(TakeSnowCensus(*image));
+    });
+    return image;
+  }
+
+  // A capture that differs from earlier; only a frame drawn after earlier was taken gives one.
+  std::optional<ScreenImage> WaitForChangeFrom(const ScreenImage& earlier) const {
+    std::optional<ScreenImage> image;
+    PollUntil(kSnowTimeout, [&] {
+      image = CaptureScreen();
+      return image && image->CountDifferences(earlier) > 0;
+    });
+    return image;
+  }
+
+  // Members are destroyed in reverse: the process is ended before its folder is removed.
+  std::optional<DisplayMode> modeBefore_;
+  ProgramFolder folder_;
+  ChildProcess renderer_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(RendererTest, CoversTheScreenWithOnePopupWindowOfTheFixedSize) {
+  EXPECT_EQ(WindowClass(window_), kRendererWindow);
+  EXPECT_EQ(WindowText(window_), kRendererWindow);
+  EXPECT_EQ(GetAncestor(window_, GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(GetWindow(window_, GW_OWNER), nullptr);
+
+  // Created as a bare popup that clips its relatives, then shown.
+  const DWORD style = static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE));
+  EXPECT_EQ(style, static_cast<DWORD>(WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN))
+      << std::hex << "style 0x" << style;
+
+  RECT frame{};
+  ASSERT_TRUE(GetWindowRect(window_, &frame));
+  EXPECT_EQ(frame.left, 0);
+  EXPECT_EQ(frame.top, 0);
+  EXPECT_EQ(frame.right - frame.left, kRendererWidth);
+  EXPECT_EQ(frame.bottom - frame.top, kRendererHeight);
+  RECT client{};
+  ASSERT_TRUE(GetClientRect(window_, &client));
+  EXPECT_EQ(client.right, kRendererWidth);
+  EXPECT_EQ(client.bottom, kRendererHeight);
+
+  const std::optional<DisplayMode> running = QueryDisplayMode();
+  ASSERT_TRUE(running.has_value());
+  EXPECT_EQ(running->width, static_cast<DWORD>(kRendererWidth)) << Describe(running);
+  EXPECT_EQ(running->height, static_cast<DWORD>(kRendererHeight)) << Describe(running);
+  // Only the size is asked for; the depth stays the user's.
+  EXPECT_EQ(running->bitsPerPixel, modeBefore_->bitsPerPixel) << Describe(running);
+}
+
+TEST_F(RendererTest, ShowsGreyFlakesOnBlackThatKeepMoving) {
+  const std::optional<ScreenImage> first = WaitForSnow();
+  ASSERT_TRUE(first.has_value()) << "the screen could not be read";
+  const SnowCensus firstCensus = TakeSnowCensus(*first);
+  ASSERT_TRUE(ShowsSnow(firstCensus)) << Describe(firstCensus);
+
+  // Untextured flakes are flat squares of the flake grey wherever they do not overlap, and
+  // those are most of the lit pixels.
+  if (GetFileAttributesW(kWorkingBitmap) == INVALID_FILE_ATTRIBUTES) {
+    EXPECT_NEAR(firstCensus.CommonestGrey(), kFlakeGrey * 255.0, 2.0) << Describe(firstCensus);
+  }
+
+  const Deadline spacing(1s);
+  PollUntil(kSnowTimeout, [&] { return spacing.Passed(); });
+  const std::optional<ScreenImage> second = WaitForChangeFrom(*first);
+  ASSERT_TRUE(second.has_value());
+  // A second of drift moves hundreds of flakes off pixels they covered.
+  const int darkened = CountDarkened(*first, *second);
+  EXPECT_GT(darkened, 500) << "pixels that went dark: " << darkened;
+  const SnowCensus secondCensus = TakeSnowCensus(*second);
+  EXPECT_TRUE(ShowsSnow(secondCensus)) << Describe(secondCensus);
+}
+
+TEST_F(RendererTest, KeepsRunningThroughOtherKeysMouseAndScreenSaverRequests) {
+  ASSERT_TRUE(WaitForSnow().has_value());
+
+  for (const WPARAM key : {WPARAM{'A'}, WPARAM{VK_SPACE}, WPARAM{VK_RETURN}, WPARAM{VK_F4}}) {
+    ASSERT_TRUE(PostMessageW(window_, WM_KEYDOWN, key, KeyDownBits(key)));
+    ASSERT_TRUE(PostMessageW(window_, WM_KEYUP, key, KeyDownBits(key) | 0xC0000000));
+  }
+  // Real pointer motion and a click through the input queue, and the messages themselves.
+  ASSERT_TRUE(SetCursorPos(100, 100));
+  ASSERT_TRUE(SetCursorPos(kRendererWidth / 2, kRendererHeight / 2));
+  INPUT mouse[3] = {};
+  mouse[0].type = INPUT_MOUSE;
+  mouse[0].mi.dx = 40;
+  mouse[0].mi.dy = 30;
+  mouse[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+  mouse[1].type = INPUT_MOUSE;
+  mouse[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  mouse[2].type = INPUT_MOUSE;
+  mouse[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  EXPECT_EQ(SendInput(3, mouse, sizeof(INPUT)), 3u);
+  ASSERT_TRUE(PostMessageW(window_, WM_MOUSEMOVE, 0, MAKELPARAM(300, 200)));
+  ASSERT_TRUE(PostMessageW(window_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(300, 200)));
+  ASSERT_TRUE(PostMessageW(window_, WM_LBUTTONUP, 0, MAKELPARAM(300, 200)));
+  // The system's request to start a screen saver must not start one over ours.
+  ASSERT_TRUE(PostMessageW(window_, WM_SYSCOMMAND, SC_SCREENSAVE, 0));
+
+  // The loop empties its queue before it draws, so two captures that differ after the posts
+  // prove every posted message has been handled, and the renderer is still drawing.
+  const std::optional<ScreenImage> afterInput = CaptureScreen();
+  ASSERT_TRUE(afterInput.has_value());
+  const std::optional<ScreenImage> later = WaitForChangeFrom(*afterInput);
+  ASSERT_TRUE(later.has_value());
+  EXPECT_GT(later->CountDifferences(*afterInput), 0) << "no frame drawn after the input";
+  const SnowCensus census = TakeSnowCensus(*later);
+  EXPECT_TRUE(ShowsSnow(census)) << Describe(census);
+  EXPECT_TRUE(renderer_.Running());
+  EXPECT_TRUE(WindowStillThere());
+}
+
+// Every normal way to end the renderer: it tears down, the window the host watches goes away,
+// the display mode comes back and the exit code is 0.
+struct Ending {
+  const char* name;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+
+class RendererEndingTest : public RendererTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(RendererEndingTest, EndsWithCodeZeroAndGivesBackWindowAndDisplay) {
+  ASSERT_TRUE(WaitForSnow().has_value()) << "the renderer should be drawing before it is ended";
+  const Ending& ending = GetParam();
+  ASSERT_TRUE(PostMessageW(window_, ending.message, ending.wParam, ending.lParam));
+
+  const std::optional<DWORD> exitCode =
+      renderer_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout));
+  ASSERT_TRUE(exitCode.has_value()) << "still running " << kExitTimeout.count() << " s later";
+  EXPECT_EQ(*exitCode, 0u);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_TRUE(WaitForNoTopLevelWindow(nullptr, kRendererWindow, 0, 2000ms)) << "a window titled "
+                                                                            << "Driftmantle_VC"
+                                                                            << " is still there";
+  const std::optional<DisplayMode> after = QueryDisplayMode();
+  EXPECT_EQ(after, modeBefore_) << "before " << Describe(modeBefore_) << ", after "
+                                << Describe(after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, RendererEndingTest,
+    ::testing::Values(Ending{"EscapeKey", WM_KEYDOWN, VK_ESCAPE, KeyDownBits(VK_ESCAPE)},
+                      Ending{"CloseRequest", WM_CLOSE, 0, 0},
+                      // What Alt+F4 turns into: the default handling makes it a close request.
+                      Ending{"SystemCloseCommand", WM_SYSCOMMAND, SC_CLOSE, 0}),
+    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
+
+// Started over a smaller display, the renderer takes the screen to its own size, and at the end
+// puts back the mode stored for the display, not the temporary one it found.
+class RendererOnSmallerDisplayTest : public RendererTest {
+ protected:
+  void SetUp() override {
+    stored_ = QueryDisplayMode(ENUM_REGISTRY_SETTINGS);
+    ASSERT_TRUE(stored_.has_value());
+    if (!ChangeDisplaySizeForNow(kSmallerWidth, kSmallerHeight)) {
+      GTEST_SKIP() << "the display offers no " << kSmallerWidth << "x" << kSmallerHeight << " mode";
+    }
+    switched_ = true;
+    RendererTest::SetUp();
+  }
+
+  void TearDown() override {
+    RendererTest::TearDown();
+    if (switched_) RestoreStoredDisplayMode();
+  }
+
+  static constexpr DWORD kSmallerWidth = 800;
+  static constexpr DWORD kSmallerHeight = 600;
+  std::optional<DisplayMode> stored_;
+  bool switched_ = false;
+};
+
+TEST_F(RendererOnSmallerDisplayTest, TakesTheScreenToItsSizeAndGivesBackTheStoredMode) {
+  ASSERT_EQ(modeBefore_->width, kSmallerWidth);
+  std::optional<DisplayMode> running;
+  EXPECT_TRUE(PollUntil(kSnowTimeout,
+                        [&] {
+                          running = QueryDisplayMode();
+                          return running && running->width == static_cast<DWORD>(kRendererWidth) &&
+                                 running->height == static_cast<DWORD>(kRendererHeight);
+                        }))
+      << "display while running: " << Describe(running);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), kRendererWidth);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), kRendererHeight);
+  ASSERT_TRUE(WaitForSnow().has_value());
+
+  ASSERT_TRUE(PostMessageW(window_, WM_KEYDOWN, VK_ESCAPE, KeyDownBits(VK_ESCAPE)));
+  const std::optional<DWORD> exitCode =
+      renderer_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout));
+  ASSERT_TRUE(exitCode.has_value());
+  EXPECT_EQ(*exitCode, 0u);
+  std::optional<DisplayMode> after;
+  EXPECT_TRUE(PollUntil(2s,
+                        [&] {
+                          after = QueryDisplayMode();
+                          return after == stored_;
+                        }))
+      << "stored " << Describe(stored_) << ", after " << Describe(after);
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include "child_process.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+constexpr DWORD kTerminationWaitMilliseconds = 5000;
+}
+
+ChildProcess::~ChildProcess() { Release(); }
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept
+    : info_(std::exchange(other.info_, PROCESS_INFORMATION{})), startError_(other.startError_) {}
+
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+  if (this != &other) {
+    Release();
+    info_ = std::exchange(other.info_, PROCESS_INFORMATION{});
+    startError_ = other.startError_;
+  }
+  return *this;
+}
+
+ChildProcess ChildProcess::Start(const std::wstring& program, const std::wstring& arguments,
+                                 const std::wstring& workingFolder) {
+  // CreateProcessW may write into the command line, so it gets a private copy.
+  std::wstring text = L"\"" + program + L"\"";
+  if (!arguments.empty()) text += L" " + arguments;
+  std::vector<wchar_t> commandLine(text.begin(), text.end());
+  commandLine.push_back(L'\0');
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  ChildProcess child;
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
+                      &child.info_)) {
+    child.startError_ = GetLastError();
+    child.info_ = PROCESS_INFORMATION{};
+  }
+  return child;
+}
+
+bool ChildProcess::Running() const {
+  return started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) const {
+  if (!started()) return std::nullopt;
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  if (!GetExitCodeProcess(info_.hProcess, &code)) return std::nullopt;
+  return code;
+}
+
+void ChildProcess::Release() {
+  if (info_.hProcess == nullptr) return;
+  if (Running()) {
+    TerminateProcess(info_.hProcess, kTerminatedExitCode);
+    WaitForSingleObject(info_.hProcess, kTerminationWaitMilliseconds);
+  }
+  // Both handles come from the one CreateProcessW call; the thread handle is listed last there.
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+  info_ = PROCESS_INFORMATION{};
+}

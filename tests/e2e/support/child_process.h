@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+// A program started the way a user or the host starts it, owned by the test: if the test ends
+// early the process is terminated rather than left running into the next test. Handles are
+// closed in the destructor in either case.
+class ChildProcess {
+ public:
+  // Exit code given to a process that the guard had to terminate; no program of ours uses it.
+  static constexpr DWORD kTerminatedExitCode = 0xDEAD;
+
+  ChildProcess() = default;
+  ~ChildProcess();
+  ChildProcess(ChildProcess&& other) noexcept;
+  ChildProcess& operator=(ChildProcess&& other) noexcept;
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  // Starts program (a full path) with the given argument text in workingFolder. The program's
+  // file name decides nothing: any image Windows can run is started.
+  static ChildProcess Start(const std::wstring& program, const std::wstring& arguments,
+                            const std::wstring& workingFolder);
+
+  bool started() const { return info_.hProcess != nullptr; }
+  // The Win32 error of a failed start.
+  DWORD startError() const { return startError_; }
+  DWORD id() const { return info_.dwProcessId; }
+  bool Running() const;
+  // The exit code once the process has ended within the timeout; nothing if it still runs.
+  std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
+
+ private:
+  void Release();
+
+  PROCESS_INFORMATION info_{};
+  DWORD startError_ = 0;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+
+// Waiting in the e2e tests is always bounded: poll a condition until it holds or time runs out,
+// so a slow machine only makes a test slower and a broken program makes it fail, never hang.
+class Deadline {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  explicit Deadline(Clock::duration timeout) : end_(Clock::now() + timeout) {}
+  bool Passed() const { return Clock::now() >= end_; }
+  Clock::duration Remaining() const {
+    const auto left = end_ - Clock::now();
+    return left > Clock::duration::zero() ? left : Clock::duration::zero();
+  }
+  // Whole milliseconds left, for Win32 waits.
+  DWORD RemainingMilliseconds() const {
+    return static_cast<DWORD>(std::chrono::ceil<std::chrono::milliseconds>(Remaining()).count());
+  }
+
+ private:
+  Clock::time_point end_;
+};
+
+// True as soon as condition() is true; false if it is still false when the timeout has passed.
+// The condition is checked once more after the deadline so a last-moment success counts.
+template <class Condition>
+bool PollUntil(Deadline::Clock::duration timeout, Condition condition,
+               std::chrono::milliseconds interval = std::chrono::milliseconds(50)) {
+  const Deadline deadline(timeout);
+  for (;;) {
+    if (condition()) return true;
+    if (deadline.Passed()) return false;
+    const DWORD nap = static_cast<DWORD>(interval.count());
+    const DWORD left = deadline.RemainingMilliseconds();
+    Sleep(nap < left ? nap : left);
+  }
+}

@@ -1,0 +1,55 @@
+#include "screen_capture.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+int ScreenImage::CountDifferences(const ScreenImage& other) const {
+  if (width_ != other.width_ || height_ != other.height_) return width_ * height_;
+  int count = 0;
+  for (std::size_t i = 0; i < pixels_.size(); ++i) {
+    if ((pixels_[i] & 0xFFFFFF) != (other.pixels_[i] & 0xFFFFFF)) ++count;
+  }
+  return count;
+}
+
+std::optional<ScreenImage> CaptureScreen() {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  if (width <= 0 || height <= 0) return std::nullopt;
+
+  std::optional<ScreenImage> image;
+  HDC screen = GetDC(nullptr);
+  if (screen == nullptr) return image;
+  HDC memory = CreateCompatibleDC(screen);
+  if (memory != nullptr) {
+    // 32 bits per pixel, top-down (negative height): rows come out in screen order and need no
+    // padding.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (section != nullptr) {
+      HGDIOBJ previous = SelectObject(memory, section);
+      if (previous != nullptr && previous != HGDI_ERROR) {
+        // CAPTUREBLT includes layered windows, as a user would see them.
+        if (BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY | CAPTUREBLT)) {
+          GdiFlush();
+          std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+          std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));
+          image.emplace(width, height, std::move(pixels));
+        }
+        SelectObject(memory, previous);
+      }
+      DeleteObject(section);
+    }
+    DeleteDC(memory);
+  }
+  ReleaseDC(nullptr, screen);
+  return image;
+}

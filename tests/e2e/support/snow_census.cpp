@@ -1,0 +1,28 @@
+#include "snow_census.h"
+
+int SnowCensus::CommonestGrey() const {
+  int level = 0;
+  for (int i = 1; i < 256; ++i) {
+    if (greyLevels[i] > greyLevels[level]) level = i;
+  }
+  return level;
+}
+
+SnowCensus TakeSnowCensus(const ScreenImage& image) {
+  SnowCensus census;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const ScreenImage::Pixel pixel = image.At(x, y);
+      ++census.total;
+      if (pixel.r == 0 && pixel.g == 0 && pixel.b == 0) {
+        ++census.black;
+      } else if (pixel.r == pixel.g && pixel.g == pixel.b) {
+        ++census.grey;
+        ++census.greyLevels[pixel.r];
+      } else {
+        ++census.coloured;
+      }
+    }
+  }
+  return census;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+
+#include "screen_capture.h"
+
+// A count of what a screen shows, by the traits of the snow picture: a black background and
+// flakes that are neutral grey (equal red, green and blue) however many of them overlap.
+struct SnowCensus {
+  int total = 0;
+  int black = 0;
+  int grey = 0;      // equal, nonzero red, green and blue
+  int coloured = 0;  // anything else
+  std::array<int, 256> greyLevels{};
+
+  // The most frequent grey level, 0 when there is no grey at all.
+  int CommonestGrey() const;
+};
+
+SnowCensus TakeSnowCensus(const ScreenImage& image);

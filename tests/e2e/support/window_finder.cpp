@@ -1,0 +1,32 @@
+#include "window_finder.h"
+
+#include "deadline.h"
+
+HWND FindTopLevelWindow(const wchar_t* className, const wchar_t* title, DWORD processId) {
+  // A null parent makes FindWindowExW walk the desktop's children, as FindWindowW does, and the
+  // child-after argument lets it go on past windows of other processes.
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, className, title)) != nullptr) {
+    if (processId == 0) return window;
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId) return window;
+  }
+  return nullptr;
+}
+
+HWND WaitForTopLevelWindow(const wchar_t* className, const wchar_t* title, DWORD processId,
+                           std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  PollUntil(timeout, [&] {
+    found = FindTopLevelWindow(className, title, processId);
+    return found != nullptr;
+  });
+  return found;
+}
+
+bool WaitForNoTopLevelWindow(const wchar_t* className, const wchar_t* title, DWORD processId,
+                             std::chrono::milliseconds timeout) {
+  return PollUntil(timeout,
+                   [&] { return FindTopLevelWindow(className, title, processId) == nullptr; });
+}

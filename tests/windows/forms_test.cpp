@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+
+#include "form.h"
+#include "form_timer.h"
+#include "image_control.h"
+
+namespace {
+
+// Pumps this thread's messages until the condition holds or the time is up.
+bool PumpUntil(std::chrono::milliseconds timeout, const std::function<bool()>& condition) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  MSG message;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return true;
+}
+
+class RecordingForm : public Form {
+ public:
+  explicit RecordingForm(const wchar_t* caption) : Form(caption) {}
+  bool allowUnload = true;
+  int loads = 0;
+  int queries = 0;
+  int unloads = 0;
+
+ protected:
+  void OnLoad() override { ++loads; }
+  bool OnQueryUnload() override {
+    ++queries;
+    return allowUnload;
+  }
+  void OnUnload() override { ++unloads; }
+};
+
+TEST(Forms, LoadedFormIsHiddenAndFoundByItsCaptionFromAnyCode) {
+  RecordingForm form(L"<氷花灯>");
+  ASSERT_TRUE(form.Load());
+  EXPECT_EQ(form.loads, 1);
+  EXPECT_FALSE(IsWindowVisible(form.window()));
+  EXPECT_EQ(FindWindowW(nullptr, L"<氷花灯>"), form.window());
+  form.Unload();
+  EXPECT_EQ(FindWindowW(nullptr, L"<氷花灯>"), nullptr);
+}
+
+// A close request runs query-unload first; a refusal keeps the form, consent unloads it, and the
+// message loop ends with the last form.
+TEST(Forms, CloseAsksQueryUnloadAndLastFormEndsTheLoop) {
+  RecordingForm form(L"Closing form");
+  ASSERT_TRUE(form.Load());
+  form.allowUnload = false;
+  SendMessageW(form.window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(form.queries, 1);
+  ASSERT_NE(form.window(), nullptr);
+  EXPECT_EQ(form.unloads, 0);
+
+  form.allowUnload = true;
+  PostMessageW(form.window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(RunForms(), 0);
+  EXPECT_EQ(form.queries, 2);
+  EXPECT_EQ(form.unloads, 1);
+  EXPECT_EQ(form.window(), nullptr);
+}
+
+TEST(Forms, LogOffAsksEveryFormToUnload) {
+  RecordingForm form(L"Session form");
+  ASSERT_TRUE(form.Load());
+  EXPECT_EQ(SendMessageW(form.window(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(form.queries, 1);
+  EXPECT_EQ(form.window(), nullptr);
+}
+
+TEST(FormTimers, TickThroughTheQueueOnlyWhileOnAndSurviveAPeriodChange) {
+  RecordingForm form(L"Timer form");
+  int ticks = 0;
+  int idleTicks = 0;
+  FormTimer idle(form, 20, false, [&] { ++idleTicks; });
+  FormTimer timer(form, 30, true, [&] { ++ticks; });
+  // Ticks need the window; a timer switched on before load starts with it.
+  ASSERT_TRUE(form.Load());
+  ASSERT_TRUE(PumpUntil(std::chrono::seconds(5), [&] { return ticks >= 3; }));
+
+  timer.SetEnabled(false);
+  const int ticksWhenOff = ticks;
+  idle.SetEnabled(true);
+  // The idle timer proves the queue kept running while the other stayed silent.
+  ASSERT_TRUE(PumpUntil(std::chrono::seconds(5), [&] { return idleTicks >= 5; }));
+  EXPECT_EQ(ticks, ticksWhenOff);
+
+  idle.SetEnabled(false);
+  timer.SetInterval(10);
+  timer.SetEnabled(true);
+  ASSERT_TRUE(PumpUntil(std::chrono::seconds(5), [&] { return ticks >= ticksWhenOff + 3; }));
+  form.Unload();
+}
+
+// A 4 x 3 picture of distinct colours, as a DIB section the test knows byte for byte.
+Picture PatternPicture(COLORREF (&colours)[3][4]) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = 4;
+  info.bmiHeader.biHeight = -3;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  auto* pixels = static_cast<DWORD*>(bits);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      colours[y][x] = RGB(40 * x + 20, 60 * y + 30, 200 - 30 * x);
+      pixels[y * 4 + x] = (GetRValue(colours[y][x]) << 16) | (GetGValue(colours[y][x]) << 8) |
+                          GetBValue(colours[y][x]);
+    }
+  }
+  return Picture(bitmap);
+}
+
+TEST(ImageControl, DrawsItsPictureUnstretchedAtTopLeftOnTheFormBackground) {
+  RecordingForm form(L"Image form");
+  ASSERT_TRUE(form.Load());
+  form.SetBackColour(RGB(0, 0, 0));
+  SetWindowLongW(form.window(), GWL_STYLE, WS_POPUP);
+  form.Move(0, 0, 40, 30);
+  ImageControl image;
+  ASSERT_TRUE(image.Create(form.window()));
+  COLORREF colours[3][4];
+  image.SetPicture(PatternPicture(colours));
+  image.Move(0, 0, 40, 30);
+  form.Show();
+  SetWindowPos(form.window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RedrawWindow(form.window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+  PumpUntil(std::chrono::milliseconds(200), [] { return false; });
+
+  HDC screen = GetDC(nullptr);
+  POINT origin = {0, 0};
+  ClientToScreen(image.window(), &origin);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      EXPECT_EQ(GetPixel(screen, origin.x + x, origin.y + y), colours[y][x]) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(GetPixel(screen, origin.x + 4, origin.y), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(screen, origin.x + 20, origin.y + 20), RGB(0, 0, 0));
+  ReleaseDC(nullptr, screen);
+  form.Unload();
+}
+
+}  // namespace

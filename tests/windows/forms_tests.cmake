@@ -1,0 +1,3 @@
+driftmantle_gtest(forms_windows_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/forms_test.cpp
+  LIBRARIES forms)

@@ -11,6 +11,7 @@
 #include "renderer_state.h"
 #include "snow_batch.h"
 #include "system_clock.h"
+#include "texture.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ void InitScene(HWND window) {
   hWnd = window;
   GetClientRect(hWnd, &clientRect);
   InitGLContext(clientRect.right, clientRect.bottom);
+  LoadTextures();
   InitFlakes(systemClock);
   InitRenderState();
 }

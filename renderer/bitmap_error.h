@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "bitmap_header.h"
+
+// Why the working bitmap gave no picture; each reason has one text the user sees.
+enum class BitmapError { kOpenFailed, kOutOfMemory, kUnknownFormat, kConversionFailed };
+
+BitmapError ErrorOfFault(BitmapFault fault);
+
+// The message for the user. The open failure names the path and ends with a line break.
+std::string BitmapErrorText(BitmapError error, const char* path);

@@ -1,0 +1,9 @@
+#include "bitmap_win.h"
+#include "renderer_state.h"
+#include "texture.h"
+
+bool LoadTextures() {
+  const std::unique_ptr<ImageRecord> image = LoadBitmapFile(kTexturePath);
+  if (image) textureName = MakeTexture(*image);
+  return true;
+}

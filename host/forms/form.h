@@ -12,7 +12,8 @@ class FormTimer;
 // and unload events. The program lives while one of its forms exists.
 class Form {
  public:
-  explicit Form(std::wstring caption);
+  // The style decides the border: WS_OVERLAPPEDWINDOW for an ordinary form, WS_POPUP for none.
+  explicit Form(std::wstring caption, DWORD style = WS_OVERLAPPEDWINDOW);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -45,6 +46,7 @@ class Form {
   void Destroyed();
 
   std::wstring caption_;
+  DWORD style_;
   HWND window_ = nullptr;
   COLORREF backColour_ = RGB(0, 0, 0);
   std::vector<FormTimer*> timers_;

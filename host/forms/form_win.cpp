@@ -21,7 +21,7 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-Form::Form(std::wstring caption) : caption_(std::move(caption)) {}
+Form::Form(std::wstring caption, DWORD style) : caption_(std::move(caption)), style_(style) {}
 
 Form::~Form() {
   if (window_ != nullptr) {
@@ -34,7 +34,7 @@ bool Form::Load() {
   if (window_ != nullptr) return true;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   RegisterFormClass(instance, WindowProc);
-  window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+  window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), style_, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                             this);
   if (window_ == nullptr) return false;

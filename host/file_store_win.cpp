@@ -1,0 +1,138 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "settings_system.h"
+
+namespace {
+
+constexpr DWORD kReadChunkBytes = 64 * 1024;
+
+class ScopedFile {
+ public:
+  explicit ScopedFile(HANDLE handle) : handle_(handle) {}
+  ~ScopedFile() {
+    if (valid()) CloseHandle(handle_);
+  }
+  ScopedFile(const ScopedFile&) = delete;
+  ScopedFile& operator=(const ScopedFile&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// NOTE: a path on a drive without a disk would otherwise ask the user to insert one, in a box
+// that nobody sees while the saver runs.
+class NoCriticalErrorBoxes {
+ public:
+  NoCriticalErrorBoxes() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
+  ~NoCriticalErrorBoxes() { SetThreadErrorMode(previous_, nullptr); }
+  NoCriticalErrorBoxes(const NoCriticalErrorBoxes&) = delete;
+  NoCriticalErrorBoxes& operator=(const NoCriticalErrorBoxes&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+};
+
+HANDLE OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition,
+                DWORD flags) {
+  return CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+}
+
+// Reads from the current position to the end; false when a read fails.
+bool ReadRest(HANDLE file, std::string& content) {
+  std::string chunk(kReadChunkBytes, '\0');
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file, chunk.data(), kReadChunkBytes, &got, nullptr)) return false;
+    if (got == 0) return true;
+    content.append(chunk.data(), got);
+  }
+}
+
+bool WriteAll(HANDLE file, std::string_view content) {
+  while (!content.empty()) {
+    const DWORD wanted = static_cast<DWORD>(std::min<size_t>(content.size(), kReadChunkBytes));
+    DWORD written = 0;
+    if (!WriteFile(file, content.data(), wanted, &written, nullptr) || written == 0) return false;
+    content.remove_prefix(written);
+  }
+  return true;
+}
+
+class SystemFiles final : public FileStore {
+ public:
+  std::optional<std::string> ReadWholeFile(const std::wstring& path) const override {
+    const NoCriticalErrorBoxes quiet;
+    const ScopedFile file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    std::string content;
+    if (!file.valid() || !ReadRest(file.get(), content)) return std::nullopt;
+    return content;
+  }
+
+  // The file stays open, shared for reading only, from the read to the write, so that no other
+  // writer slips in between.
+  bool EditFile(const std::wstring& path, const FileEdit& edit) override {
+    const NoCriticalErrorBoxes quiet;
+    const ScopedFile file(OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL));
+    std::string current;
+    if (!file.valid() || !ReadRest(file.get(), current)) return false;
+    const std::string edited = edit(current);
+    LARGE_INTEGER start = {};
+    return SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN) &&
+           WriteAll(file.get(), edited) && SetEndOfFile(file.get());
+  }
+
+  // Opened as a program opens a file for input: sharing it with readers and writers. A folder
+  // cannot be opened this way.
+  bool CanOpenForReading(const std::wstring& path) const override {
+    const NoCriticalErrorBoxes quiet;
+    const ScopedFile file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    return file.valid();
+  }
+};
+
+class SystemAnsiCodePage final : public AnsiCodePage {
+ public:
+  std::wstring Decode(std::string_view bytes) const override {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::wstring text(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
+    return text;
+  }
+
+  std::string Encode(std::wstring_view text) const override {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+  }
+
+  bool IsLeadByte(char byte) const override {
+    return IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+  }
+};
+
+}  // namespace
+
+FileStore& SystemFileStore() {
+  static SystemFiles files;
+  return files;
+}
+
+const AnsiCodePage& SystemCodePage() {
+  static const SystemAnsiCodePage codePage;
+  return codePage;
+}
+
+ProfileAccess SystemProfileAccess() { return {SystemFileStore(), SystemCodePage()}; }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings_file.h"
+
+// The settings file and file test over the real system (Windows only): files through the wide
+// calls, so any folder name works, and values in the system's ANSI code page.
+
+FileStore& SystemFileStore();
+const AnsiCodePage& SystemCodePage();
+ProfileAccess SystemProfileAccess();
+
+// The settings file beside the running host.
+std::wstring SettingsFilePath();
+
+std::wstring ReadIni(std::string_view section, std::string_view key, const std::wstring& file);
+// The result goes to LastApiResult.
+void WriteIni(std::string_view section, std::string_view key, std::wstring_view value,
+              const std::wstring& file);
+bool FileExists(std::wstring_view path);
+// Loads the music settings from the settings file beside the running host.
+void LoadSettings();

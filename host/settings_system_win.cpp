@@ -1,0 +1,19 @@
+#include "settings_system.h"
+
+#include "application.h"
+#include "host_paths.h"
+
+std::wstring SettingsFilePath() { return SettingsFilePath(ProgramFolder()); }
+
+std::wstring ReadIni(std::string_view section, std::string_view key, const std::wstring& file) {
+  return ReadIni(SystemProfileAccess(), section, key, file);
+}
+
+void WriteIni(std::string_view section, std::string_view key, std::wstring_view value,
+              const std::wstring& file) {
+  WriteIni(SystemProfileAccess(), section, key, value, file);
+}
+
+bool FileExists(std::wstring_view path) { return FileExists(SystemFileStore(), path); }
+
+void LoadSettings() { LoadSettings(SystemProfileAccess(), ProgramFolder()); }

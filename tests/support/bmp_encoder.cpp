@@ -228,7 +228,7 @@ std::vector<std::uint8_t> EncodeBmp(const Picture& picture, const BmpOptions& op
   const std::size_t fileHeaderBytes = options.fileHeader ? 14 : 0;
   const std::size_t offset = fileHeaderBytes + header.size() + table.size();
   if (options.fileHeader) {
-    file.insert(file.end(), {'B', 'M'});
+    Put16(file, 'B' | 'M' << 8);
     Put32(file, static_cast<std::uint32_t>(offset + pixels.size()));
     Put32(file, 0);
     Put32(file, static_cast<std::uint32_t>(offset));

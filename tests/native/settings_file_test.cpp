@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 #include "host_state.h"
 #include "settings_file.h"
@@ -10,32 +9,28 @@ namespace {
 
 const std::wstring kProgramFolder = L"C:\\Saver";
 const std::wstring kSettingsPath = L"C:\\Saver\\\u6c37\u82b1\u706f.ini";
+const std::string kLongPath = "D:\\" + std::string(297, 'a');
 
-// Files in memory. Only files can be opened; the folders of their paths cannot.
+// Files in memory; only they can be opened, not the folders of their paths.
 class FakeFiles final : public FileStore {
  public:
   std::optional<std::string> ReadWholeFile(const std::wstring& path) const override {
     const auto found = files.find(path);
-    if (found == files.end()) return std::nullopt;
-    return found->second;
+    return found == files.end() ? std::nullopt : std::optional(found->second);
   }
   bool EditFile(const std::wstring& path, const FileEdit& edit) override {
-    if (readOnly.count(path) != 0) return false;
+    if (path == refusedPath) return false;
     files[path] = edit(files[path]);
     return true;
   }
-  bool CanOpenForReading(const std::wstring& path) const override {
-    opened.push_back(path);
-    return files.count(path) != 0;
-  }
+  bool CanOpenForReading(const std::wstring& path) const override { return files.count(path) != 0; }
 
   std::map<std::wstring, std::string> files;
-  std::set<std::wstring> readOnly;
-  mutable std::vector<std::wstring> opened;
+  std::wstring refusedPath;
 };
 
-// A double-byte code page with code page 932's lead bytes; each byte decodes to the character
-// of the same number, so tests see exactly which bytes came back.
+// Code page 932's lead bytes, but each byte decodes to the character of the same number, so
+// tests see exactly which bytes came back.
 class FakeCodePage final : public AnsiCodePage {
  public:
   std::wstring Decode(std::string_view bytes) const override {
@@ -54,25 +49,44 @@ class FakeCodePage final : public AnsiCodePage {
   }
 };
 
-std::wstring Widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+struct LoadCase {
+  const char* what;
+  std::int16_t before;  // BgmKind and BgmRepeat before loading
+  const char* kind;     // value lines; nullptr leaves the key out
+  const char* repeat;
+  const char* file;
+  std::int16_t expectedKind;
+  std::int16_t expectedRepeat;
+  std::wstring expectedFile;
+  std::wstring expectedFolder;
+};
+
+const LoadCase kLoadCases[] = {
+    {"typical file", 0, " 2", " 7", "D:\\Music\\snow.mp3", 2, 7, L"D:\\Music\\snow.mp3",
+     L"D:\\Music"},
+    {"2.7 is floored", 0, "2.7", "-0.5", "D:\\Music\\snow.mp3", 2, -1, L"D:\\Music\\snow.mp3",
+     L"D:\\Music"},
+    {"abc keeps 0", 0, "abc", nullptr, nullptr, 0, 0, L"", kProgramFolder},
+    {"non-numbers keep values", 1, "2abc", "40000", nullptr, 1, 1, L"", kProgramFolder},
+    {"missing or empty values are 0", 1, nullptr, "", nullptr, 0, 0, L"", kProgramFolder},
+    {"deleted music file", 0, " 2", nullptr, "D:\\Music\\gone.mp3", 0, 0, L"", kProgramFolder},
+    {"file source without file", 0, " 2", nullptr, nullptr, 0, 0, L"", kProgramFolder},
+    {"CD source without file", 0, " 1", nullptr, nullptr, 1, 0, L"", kProgramFolder},
+    {"folder with trailing backslash", 0, " 2", nullptr, "D:\\Music\\", 0, 0, L"", kProgramFolder},
+    // The file test drops the backslash, the path keeps it.
+    {"file with trailing backslash", 0, " 2", nullptr, "D:\\Music\\snow.mp3\\", 2, 0,
+     L"D:\\Music\\snow.mp3\\", L"D:\\Music\\snow.mp3"},
+    {"bare name in the current folder", 0, " 2", nullptr, "snow.wav", 2, 0, L"snow.wav", L""},
+    {"long value cut to 255 bytes", 0, " 2", nullptr, kLongPath.c_str(), 2, 0,
+     std::wstring(kLongPath.begin(), kLongPath.begin() + 255), L"D:"},
+};
 
 class SettingsFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    BgmKind = 0;
-    BgmRepeat = 0;
-    BgmFile = L"stale";
-    BgmFolder = L"stale";
-    LastApiResult = -7;
-  }
-
-  // A settings file holding the given lines after the section line.
-  void WriteSettings(const std::string& lines) {
-    files.files[kSettingsPath] = "[Section]\r\n" + lines;
-  }
-  void Load() { LoadSettings(access, kProgramFolder); }
-  std::string Line(const char* key, const std::string& value) {
-    return std::string(key) + "=" + value + "\r\n";
+    files.files[L"D:\\Music\\snow.mp3"] = "ID3";
+    files.files[L"snow.wav"] = "RIFF";
+    files.files[std::wstring(kLongPath.begin(), kLongPath.begin() + 255)] = "ID3";
   }
 
   FakeFiles files;
@@ -80,172 +94,72 @@ class SettingsFileTest : public testing::Test {
   ProfileAccess access{files, codePage};
 };
 
+std::string Line(const char* key, const char* value) {
+  return value == nullptr ? "" : std::string(key) + "=" + value + "\r\n";
+}
+
 }  // namespace
 
-TEST_F(SettingsFileTest, NoSettingsFileGivesTheDefaults) {
+TEST_F(SettingsFileTest, LoadSettingsFallsBackAndDowngrades) {
+  for (const LoadCase& c : kLoadCases) {
+    SCOPED_TRACE(c.what);
+    BgmKind = BgmRepeat = c.before;
+    BgmFile = BgmFolder = L"stale";
+    files.files[kSettingsPath] = "[Section]\r\n" + Line(kKeyBgmKind, c.kind) +
+                                 Line(kKeyBgmRepeat, c.repeat) + Line(kKeyBgmFile, c.file);
+    LoadSettings(access, kProgramFolder);
+    EXPECT_EQ(BgmKind, c.expectedKind);
+    EXPECT_EQ(BgmRepeat, c.expectedRepeat);
+    EXPECT_EQ(BgmFile, c.expectedFile);
+    EXPECT_EQ(BgmFolder, c.expectedFolder);
+  }
+}
+
+TEST_F(SettingsFileTest, NoSettingsFileGivesTheDefaultsAndCreatesNone) {
   BgmKind = 2;
   BgmRepeat = 5;
-  Load();
+  LoadSettings(access, kProgramFolder);
   EXPECT_EQ(BgmKind, 0);
   EXPECT_EQ(BgmRepeat, 0);
   EXPECT_EQ(BgmFile, L"");
   EXPECT_EQ(BgmFolder, kProgramFolder);
-  EXPECT_TRUE(files.files.empty()) << "loading must not create the file";
-}
-
-TEST_F(SettingsFileTest, TypicalFileLoadsAllThreeValues) {
-  files.files[L"D:\\Music\\snow.mp3"] = "ID3";
-  WriteSettings(Line(kKeyBgmKind, " 2") + Line(kKeyBgmRepeat, " 7") +
-                Line(kKeyBgmFile, "D:\\Music\\snow.mp3"));
-  Load();
-  EXPECT_EQ(BgmKind, 2);
-  EXPECT_EQ(BgmRepeat, 7);
-  EXPECT_EQ(BgmFile, L"D:\\Music\\snow.mp3");
-  EXPECT_EQ(BgmFolder, L"D:\\Music");
-}
-
-TEST_F(SettingsFileTest, NumbersAreFlooredAndNonNumbersKeepThePreviousValue) {
-  files.files[L"D:\\snow.mp3"] = "ID3";
-  WriteSettings(Line(kKeyBgmKind, "2.7") + Line(kKeyBgmRepeat, "-0.5") +
-                Line(kKeyBgmFile, "D:\\snow.mp3"));
-  Load();
-  EXPECT_EQ(BgmKind, 2) << "2.7 is floored, not rounded";
-  EXPECT_EQ(BgmRepeat, -1);
-
-  BgmKind = 1;
-  BgmRepeat = 4;
-  WriteSettings(Line(kKeyBgmKind, "abc") + Line(kKeyBgmRepeat, "40000"));
-  Load();
-  EXPECT_EQ(BgmKind, 1);
-  EXPECT_EQ(BgmRepeat, 4) << "a value beyond 16 bits is refused";
-
-  WriteSettings(Line(kKeyBgmKind, "2abc") + Line(kKeyBgmRepeat, ""));
-  Load();
-  EXPECT_EQ(BgmKind, 1) << "a value that is only partly a number is not a number";
-  EXPECT_EQ(BgmRepeat, 0) << "an empty value is the default";
-}
-
-TEST_F(SettingsFileTest, FreshStartWithAbcSourceStaysAtZero) {
-  WriteSettings(Line(kKeyBgmKind, "abc"));
-  Load();
-  EXPECT_EQ(BgmKind, 0);
-}
-
-TEST_F(SettingsFileTest, DeletedMusicFileTurnsAFileSourceIntoNoMusic) {
-  WriteSettings(Line(kKeyBgmKind, " 2") + Line(kKeyBgmFile, "D:\\Music\\gone.mp3"));
-  Load();
-  EXPECT_EQ(BgmKind, 0);
-  EXPECT_EQ(BgmFile, L"");
-  EXPECT_EQ(BgmFolder, kProgramFolder);
-  EXPECT_EQ(files.opened, std::vector<std::wstring>{L"D:\\Music\\gone.mp3"});
-}
-
-TEST_F(SettingsFileTest, FileSourceWithoutFileKeyBecomesNoMusic) {
-  WriteSettings(Line(kKeyBgmKind, " 2"));
-  Load();
-  EXPECT_EQ(BgmKind, 0);
-  EXPECT_TRUE(files.opened.empty()) << "an empty file value is not tested";
-}
-
-TEST_F(SettingsFileTest, AudioCdSourceIsKeptWithoutAFile) {
-  WriteSettings(Line(kKeyBgmKind, " 1") + Line(kKeyBgmFile, "D:\\Music\\gone.mp3"));
-  Load();
-  EXPECT_EQ(BgmKind, 1);
-  EXPECT_EQ(BgmFile, L"");
-  EXPECT_EQ(BgmFolder, kProgramFolder);
-}
-
-// The file test drops one trailing backslash: a folder is still no file, but a file's path with
-// a backslash after it passes and is kept as written.
-TEST_F(SettingsFileTest, TrailingBackslashIsDroppedOnlyForTheFileTest) {
-  files.files[L"D:\\Music\\snow.mp3"] = "ID3";
-  WriteSettings(Line(kKeyBgmKind, " 2") + Line(kKeyBgmFile, "D:\\Music\\"));
-  Load();
-  EXPECT_EQ(BgmFile, L"");
-  EXPECT_EQ(BgmKind, 0);
-  EXPECT_EQ(files.opened.back(), L"D:\\Music");
-
-  WriteSettings(Line(kKeyBgmKind, " 2") + Line(kKeyBgmFile, "D:\\Music\\snow.mp3\\"));
-  Load();
-  EXPECT_EQ(BgmKind, 2);
-  EXPECT_EQ(BgmFile, L"D:\\Music\\snow.mp3\\");
-  EXPECT_EQ(BgmFolder, L"D:\\Music\\snow.mp3");
-}
-
-TEST_F(SettingsFileTest, BareFileNameInTheCurrentFolderLeavesAnEmptyFolder) {
-  files.files[L"snow.wav"] = "RIFF";
-  WriteSettings(Line(kKeyBgmKind, " 2") + Line(kKeyBgmFile, "snow.wav"));
-  Load();
-  EXPECT_EQ(BgmKind, 2);
-  EXPECT_EQ(BgmFile, L"snow.wav");
-  EXPECT_EQ(BgmFolder, L"");
-}
-
-TEST_F(SettingsFileTest, LongValueIsCutTo255Bytes) {
-  const std::string longPath = "D:\\" + std::string(297, 'a');
-  const std::string cutPath = longPath.substr(0, 255);
-  files.files[Widen(cutPath)] = "ID3";
-  WriteSettings(Line(kKeyBgmKind, " 2") + Line(kKeyBgmFile, longPath));
-  Load();
-  EXPECT_EQ(BgmFile, Widen(cutPath));
-  EXPECT_EQ(BgmKind, 2);
-  EXPECT_EQ(files.opened, std::vector<std::wstring>{Widen(cutPath)});
+  EXPECT_EQ(files.files.count(kSettingsPath), 0u);
 }
 
 // 0x95 0x58 is one double-byte character: 127 of them fill 254 bytes, the 128th would not fit.
-TEST_F(SettingsFileTest, CutNeverSplitsADoubleByteCharacter) {
+TEST_F(SettingsFileTest, ReadIniCutsAtWholeCharactersAndAtNul) {
   std::string doubleBytes;
   for (int i = 0; i < 200; ++i) doubleBytes += "\x95\x58";
-  WriteSettings(Line(kKeyBgmFile, doubleBytes) + Line("odd", "a" + doubleBytes));
-  EXPECT_EQ(ReadIni(access, kSettingsSection, kKeyBgmFile, kSettingsPath),
+  files.files[kSettingsPath] = "[Section]\r\nwide=" + doubleBytes + "\r\nodd=a" + doubleBytes +
+                               "\r\n" + std::string("nul=ab\0cd\r\n", 11);
+  EXPECT_EQ(ReadIni(access, "Section", "wide", kSettingsPath),
             codePage.Decode(doubleBytes.substr(0, 254)));
-  EXPECT_EQ(ReadIni(access, kSettingsSection, "odd", kSettingsPath),
+  EXPECT_EQ(ReadIni(access, "Section", "odd", kSettingsPath),
             codePage.Decode("a" + doubleBytes.substr(0, 254)));
+  EXPECT_EQ(ReadIni(access, "Section", "nul", kSettingsPath), L"ab");
+  EXPECT_EQ(ReadIni(access, "Section", "nul", L"C:\\missing.ini"), L"");
 }
 
-TEST_F(SettingsFileTest, ReadIniStopsAtNulAndFindsNothingInMissingFiles) {
-  files.files[kSettingsPath] = std::string("[Section]\r\nk=ab\0cd\r\n", 19);
-  EXPECT_EQ(ReadIni(access, kSettingsSection, "k", kSettingsPath), L"ab");
-  EXPECT_EQ(ReadIni(access, kSettingsSection, std::string("k\0junk", 6), kSettingsPath), L"ab");
-  EXPECT_EQ(ReadIni(access, kSettingsSection, "k", L"C:\\Saver\\missing.ini"), L"");
-}
-
-TEST_F(SettingsFileTest, WriteIniStoresSignedValuesAndRecordsTheResult) {
+TEST_F(SettingsFileTest, WriteIniStoresValuesAsGivenAndRecordsTheResult) {
+  LastApiResult = -7;
   WriteIni(access, kSettingsSection, kKeyBgmKind, L" 2", kSettingsPath);
   EXPECT_EQ(LastApiResult, 1);
   WriteIni(access, kSettingsSection, kKeyBgmRepeat, L"-3", kSettingsPath);
   WriteIni(access, kSettingsSection, kKeyBgmFile, L"D:\\M\u00fcsic\\\u96ea.mp3", kSettingsPath);
+  WriteIni(access, kSettingsSection, std::string(140, 'k'), L"v", kSettingsPath);
   EXPECT_EQ(files.files[kSettingsPath],
-            "[Section]\r\n"
-            "BGM\x8B\xE6\x95\xAA= 2\r\n"
-            "BGM\xD8\xCB\xDF\xB0\xC4=-3\r\n"
-            "BGM\xCC\xA7\xB2\xD9=D:\\M\xFCsic\\?.mp3\r\n");
-  // What was written loads back; the signed text reads as its number.
-  files.files[L"D:\\M\u00fcsic\\?.mp3"] = "ID3";
-  Load();
-  EXPECT_EQ(BgmKind, 2);
-  EXPECT_EQ(BgmRepeat, -3);
-  EXPECT_EQ(BgmFile, L"D:\\M\u00fcsic\\?.mp3");
-}
+            "[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\nBGM\xD8\xCB\xDF\xB0\xC4=-3\r\n"
+            "BGM\xCC\xA7\xB2\xD9=D:\\M\xFCsic\\?.mp3\r\n" +
+                std::string(128, 'k') + "=v\r\n");
 
-TEST_F(SettingsFileTest, WriteIniCutsLongNamesAndReportsAFailedWrite) {
-  const std::string longKey(140, 'k');
-  WriteIni(access, kSettingsSection, longKey, L"v", kSettingsPath);
-  EXPECT_EQ(files.files[kSettingsPath], "[Section]\r\n" + std::string(128, 'k') + "=v\r\n");
-
-  files.readOnly.insert(kSettingsPath);
+  files.refusedPath = kSettingsPath;
   WriteIni(access, kSettingsSection, kKeyBgmKind, L" 1", kSettingsPath);
   EXPECT_EQ(LastApiResult, 0);
 }
 
-TEST(FileExists, RefusesEmptyPathsAndPathsWithNul) {
-  FakeFiles files;
-  files.files[L"a.mp3"] = "";
-  EXPECT_TRUE(FileExists(files, L"a.mp3"));
-  EXPECT_TRUE(FileExists(files, L"a.mp3\\"));
-  EXPECT_FALSE(FileExists(files, L"a.mp3\\\\"));
+TEST_F(SettingsFileTest, FileExistsDropsOneTrailingBackslash) {
+  EXPECT_TRUE(FileExists(files, L"snow.wav\\"));
+  EXPECT_FALSE(FileExists(files, L"snow.wav\\\\"));
   EXPECT_FALSE(FileExists(files, L""));
-  EXPECT_FALSE(FileExists(files, L"\\"));
-  EXPECT_FALSE(FileExists(files, std::wstring(L"a.mp3\0.txt", 10)));
-  EXPECT_EQ(files.opened, (std::vector<std::wstring>{L"a.mp3", L"a.mp3", L"a.mp3\\"}));
+  EXPECT_FALSE(FileExists(files, std::wstring(L"snow.wav\0.txt", 13)));
 }

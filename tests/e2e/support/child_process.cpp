@@ -61,7 +61,7 @@ void ChildProcess::Release() {
     TerminateProcess(info_.hProcess, kTerminatedExitCode);
     WaitForSingleObject(info_.hProcess, kTerminationWaitMilliseconds);
   }
-  // Both handles come from the one CreateProcessW call; the thread handle is listed last there.
+  // CreateProcessW opens the process before its first thread; they are closed the other way round.
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
   info_ = PROCESS_INFORMATION{};

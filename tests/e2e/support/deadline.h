@@ -26,7 +26,8 @@ class Deadline {
 };
 
 // True as soon as condition() is true; false if it is still false when the timeout has passed.
-// The condition is checked once more after the deadline so a last-moment success counts.
+// The condition is checked once more when the deadline is reached, so a last-moment success
+// counts.
 template <class Condition>
 bool PollUntil(Deadline::Clock::duration timeout, Condition condition,
                std::chrono::milliseconds interval = std::chrono::milliseconds(50)) {

@@ -8,6 +8,12 @@ int SnowCensus::CommonestGrey() const {
   return level;
 }
 
+int SnowCensus::GreyAbove(int level) const {
+  int count = 0;
+  for (int i = level + 1; i < 256; ++i) count += greyLevels[i];
+  return count;
+}
+
 SnowCensus TakeSnowCensus(const ScreenImage& image) {
   SnowCensus census;
   for (int y = 0; y < image.height(); ++y) {

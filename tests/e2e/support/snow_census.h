@@ -15,6 +15,8 @@ struct SnowCensus {
 
   // The most frequent grey level, 0 when there is no grey at all.
   int CommonestGrey() const;
+  // Grey pixels brighter than level.
+  int GreyAbove(int level) const;
 };
 
 SnowCensus TakeSnowCensus(const ScreenImage& image);

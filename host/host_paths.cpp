@@ -1,20 +1,12 @@
 #include "host_paths.h"
 
-#include "forms/text_rules.h"
+#include "text_rules.h"
 
 std::wstring FolderOf(std::wstring_view path) {
   const std::size_t lastSeparator = path.find_last_of(L":\\");
   if (lastSeparator == std::wstring_view::npos) return {};
   std::wstring folder = FirstChars(path, lastSeparator + 1);
   if (folder.back() == L'\\') folder.pop_back();
-  return folder;
-}
-
-std::wstring ProgramFolderOf(std::wstring_view programPath) {
-  const std::size_t lastBackslash = programPath.find_last_of(L'\\');
-  if (lastBackslash == std::wstring_view::npos) return {};
-  std::wstring folder = FirstChars(programPath, lastBackslash);
-  if (!folder.empty() && folder.back() == L':') folder.push_back(L'\\');
   return folder;
 }
 

@@ -12,9 +12,5 @@ inline constexpr wchar_t kRendererFileName[] = L"\\氷花灯.dll";
 // gives "D:\Music", "C:\snow.mp3" and "C:snow.mp3" give "C:", a bare file name the empty text.
 std::wstring FolderOf(std::wstring_view path);
 
-// The folder of a program given its full path, without a trailing backslash except at a drive
-// root ("C:\"), as the program folder is reported.
-std::wstring ProgramFolderOf(std::wstring_view programPath);
-
 // The settings file beside the host in programFolder.
 std::wstring SettingsFilePath(std::wstring_view programFolder);

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "forms/number_text.h"
 #include "host_paths.h"
 #include "host_state.h"
+#include "number_text.h"
 #include "profile_text.h"
 
 namespace {

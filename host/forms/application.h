@@ -7,7 +7,7 @@
 // What the whole host knows about the running program.
 inline constexpr wchar_t kApplicationTitle[] = L"氷花灯 (ScreenSaver)";
 
-// Folder of the running program, without a trailing backslash.
+// Folder of the running program, without a trailing backslash except at a drive root.
 std::wstring ProgramFolder();
 // The command line's text after the program name.
 std::wstring ArgumentText();

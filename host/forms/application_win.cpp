@@ -3,17 +3,14 @@
 #include <vector>
 
 #include "argument_text.h"
+#include "program_folder.h"
 
 std::wstring ProgramFolder() {
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return L"";
-    if (length < path.size()) {
-      std::wstring full(path.data(), length);
-      const size_t slash = full.find_last_of(L"\\/");
-      return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash);
-    }
+    if (length < path.size()) return ProgramFolderOf(std::wstring_view(path.data(), length));
     path.resize(path.size() * 2);
   }
 }

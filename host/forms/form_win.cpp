@@ -34,9 +34,8 @@ bool Form::Load() {
   if (window_ != nullptr) return true;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   RegisterFormClass(instance, WindowProc);
-  window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), style_, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                            this);
+  window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   ++openForms;
   for (FormTimer* timer : timers_) timer->Arm();

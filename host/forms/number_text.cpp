@@ -1,4 +1,4 @@
-#include "forms/number_text.h"
+#include "number_text.h"
 
 #include <charconv>
 #include <cmath>

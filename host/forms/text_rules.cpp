@@ -1,4 +1,4 @@
-#include "forms/text_rules.h"
+#include "text_rules.h"
 
 namespace {
 

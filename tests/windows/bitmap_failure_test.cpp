@@ -2,6 +2,8 @@
 // acquired given back.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -118,17 +120,22 @@ TEST(LoadBitmapFile, MissingFileIsSilent) {
   EXPECT_TRUE(services.messages.empty());
 }
 
-// An empty working bitmap opens for the C library but cannot be mapped.
+// An empty working bitmap opens for the C library but cannot be mapped. Whatever working bitmap
+// the machine had is put back afterwards.
 TEST(LoadBitmapFile, EmptyWorkingBitmapCannotBeOpenedAsAPicture) {
+  std::ifstream previous(kTexturePath, std::ios::binary);
+  const std::vector<char> saved{std::istreambuf_iterator<char>(previous), {}};
+  const bool hadFile = previous.is_open();
+  previous.close();
   const bool madeFolder = CreateDirectoryA("c:\\b_lorn", nullptr) != FALSE;
-  const HANDLE empty = CreateFileA(kTexturePath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(empty, INVALID_HANDLE_VALUE);
-  CloseHandle(empty);
+  std::ofstream(kTexturePath, std::ios::binary | std::ios::trunc).close();
   RecordingServices services;
   EXPECT_EQ(LoadBitmapFile(kTexturePath, services), nullptr);
   EXPECT_EQ(services.messages, Messages{"Failed to open DIB file c:\\b_lorn\\Driftmantle.bmp.\n"});
   ExpectReleased(kTexturePath, services);
+  if (hadFile) {
+    std::ofstream(kTexturePath, std::ios::binary).write(saved.data(), std::ssize(saved));
+  }
   if (madeFolder) RemoveDirectoryA("c:\\b_lorn");
 }
 

@@ -173,7 +173,7 @@ std::vector<Spot> LargeSpots(const ScreenImage& image) {
 }
 
 // The static control of a message box that carries its text.
-std::wstring MessageText(HWND box) {
+std::wstring BoxText(HWND box) {
   std::wstring text;
   EnumChildWindows(
       box,
@@ -308,7 +308,7 @@ TEST_P(BrokenBitmapTest, ShowsOneErrorBoxThenSnowsPlainSquares) {
       WaitForTopLevelWindow(nullptr, kErrorCaption, renderer_.id(),
                             std::chrono::duration_cast<std::chrono::milliseconds>(kStartTimeout));
   ASSERT_NE(box, nullptr) << "no box captioned Error";
-  EXPECT_EQ(MessageText(box), GetParam().message);
+  EXPECT_EQ(BoxText(box), GetParam().message);
   // The renderer's window already exists; its start-up waits for the box.
   EXPECT_NE(FindTopLevelWindow(kRendererWindow, kRendererWindow, renderer_.id()), nullptr);
 

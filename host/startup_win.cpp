@@ -1,0 +1,43 @@
+#include "startup.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "application.h"
+#include "host_paths.h"
+#include "host_state.h"
+#include "preview_form.h"
+#include "settings_system.h"
+#include "start_arguments.h"
+#include "statements.h"
+
+namespace {
+
+bool AnotherCopyIsOpen() {
+  return FindWindowW(nullptr, kSaverCaption) != nullptr ||
+         FindWindowW(nullptr, kSettingsCaption) != nullptr;
+}
+
+HWND WindowOfHandle(std::int32_t handle) {
+  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(handle));
+}
+
+}  // namespace
+
+void Main(const std::wstring& argumentText) {
+  if (AnotherCopyIsOpen()) EndProgram();
+  const StartRequest request = DecideStart(argumentText);
+  if (request.mode == StartMode::kPreview) {
+    if (!ShowPreview(WindowOfHandle(request.previewHandle))) EndProgram();
+    return;
+  }
+  CreateFolder(kWorkingFolder);
+  LoadSettings();
+  if (!FileExists(ProgramFolder() + kRendererFileName)) {
+    ShowMessage(kMissingRendererText);
+    EndProgram();
+  }
+  // The settings dialog and the saver run are yet to come; until then these modes end here.
+  EndProgram();
+}

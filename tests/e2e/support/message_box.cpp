@@ -1,0 +1,24 @@
+#include "message_box.h"
+
+std::wstring MessageText(HWND box) {
+  std::wstring text;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM found) -> BOOL {
+        wchar_t name[32] = {};
+        GetClassNameW(child, name, 32);
+        wchar_t content[512] = {};
+        GetWindowTextW(child, content, 512);
+        if (lstrcmpiW(name, L"Static") != 0 || content[0] == L'\0') return TRUE;
+        *reinterpret_cast<std::wstring*>(found) = content;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+bool PressOk(HWND box) {
+  const HWND ok = GetDlgItem(box, IDOK);
+  if (ok == nullptr) return false;
+  return PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A picture file decoded by the system's own picture loader, as any viewer would show it.
+struct DecodedPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, top row first
+  std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// Nothing when the file cannot be read or decoded.
+std::optional<DecodedPicture> DecodePictureFile(const std::wstring& path);

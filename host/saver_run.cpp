@@ -1,0 +1,21 @@
+#include "saver_run.h"
+
+#include "host_state.h"
+#include "text_rules.h"
+
+SaverMusic ChooseSaverMusic(std::int16_t bgmKind, std::wstring_view bgmFile) {
+  if (bgmKind == kBgmAudioCd) return SaverMusic::kAudioCd;
+  if (bgmKind != kBgmMusicFile) return SaverMusic::kNone;
+  const std::wstring ending = UpperCase(LastChars(bgmFile, 3));
+  if (ending == L"WAV") return SaverMusic::kWave;
+  if (ending == L"MP3") return SaverMusic::kMp3;
+  return SaverMusic::kNone;
+}
+
+bool RendererWatch::RunIsOver(bool windowFound, bool rendererRunning) {
+  if (windowFound) {
+    windowSeen_ = true;
+    return false;
+  }
+  return windowSeen_ || !rendererRunning;
+}

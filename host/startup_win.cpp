@@ -8,6 +8,7 @@
 #include "host_paths.h"
 #include "host_state.h"
 #include "preview_form.h"
+#include "saver_form.h"
 #include "settings_system.h"
 #include "start_arguments.h"
 #include "statements.h"
@@ -38,6 +39,10 @@ void Main(const std::wstring& argumentText) {
     ShowMessage(kMissingRendererText);
     EndProgram();
   }
-  // The settings dialog and the saver run are yet to come; until then these modes end here.
-  EndProgram();
+  // The settings dialog is yet to come; until then /c ends here like an unknown argument.
+  if (request.mode == StartMode::kSettings || request.mode == StartMode::kCheckThenEnd) {
+    EndProgram();
+  }
+  if (request.mode == StartMode::kSaverHidingCursor) SavedCursorCount = ShowCursor(FALSE);
+  LoadSaverForm();
 }

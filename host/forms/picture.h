@@ -21,5 +21,11 @@ class Picture {
   HBITMAP bitmap_ = nullptr;
 };
 
+#include <string>
+
 // Decodes a JPEG or BMP image stored as an RCDATA resource of this program; empty on failure.
 Picture LoadPictureResource(int resourceId);
+
+// Writes the picture as a 24-bit Windows bitmap file, replacing any file at path. False when
+// the picture is empty or the file cannot be written.
+bool SavePicture(const Picture& picture, const std::wstring& path);

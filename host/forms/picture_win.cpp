@@ -6,6 +6,9 @@
 
 #include <cstring>
 #include <utility>
+#include <vector>
+
+#include "bitmap_file.h"
 
 Picture::~Picture() {
   if (bitmap_ != nullptr) DeleteObject(bitmap_);
@@ -70,4 +73,42 @@ Picture LoadPictureResource(int resourceId) {
   }
   picture->Release();
   return Picture(copy);
+}
+
+namespace {
+
+// The picture's pixels as bottom-up rows of blue, green and red, padded to four bytes.
+bool ReadRows(HBITMAP bitmap, SIZE size, std::vector<std::uint8_t>& rows) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  rows.resize(static_cast<std::size_t>(BitmapRowBytes(size.cx)) * size.cy);
+  HDC screen = GetDC(nullptr);
+  const int copied =
+      GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), rows.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return copied == size.cy;
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  return CloseHandle(file) && ok;
+}
+
+}  // namespace
+
+bool SavePicture(const Picture& picture, const std::wstring& path) {
+  const SIZE size = picture.size();
+  std::vector<std::uint8_t> rows;
+  if (size.cx <= 0 || size.cy <= 0 || !ReadRows(picture.bitmap(), size, rows)) return false;
+  return WriteWholeFile(path, BitmapFileBytes(size.cx, size.cy, rows));
 }

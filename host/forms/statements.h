@@ -5,9 +5,29 @@
 // The host's plain statements. Each reports failure only as a false result: the host's
 // procedures run on whatever the previous statement did.
 bool CreateFolder(const std::wstring& path);
-// Starts the file as a new process, shown normally and activated, judged by its contents and not
-// its extension; does not wait for it.
-bool StartProgram(const std::wstring& path);
+// A program started by StartProgram; holds its process handle so the caller can tell whether it
+// still runs.
+class StartedProgram {
+ public:
+  StartedProgram() = default;
+  explicit StartedProgram(void* process) : process_(process) {}
+  ~StartedProgram();
+  StartedProgram(StartedProgram&& other) noexcept;
+  StartedProgram& operator=(StartedProgram&& other) noexcept;
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  bool started() const { return process_ != nullptr; }
+  // False once the program has ended, and for one that never started.
+  bool Running() const;
+
+ private:
+  void* process_ = nullptr;
+};
+
+// Starts the file as a new process without arguments, shown normally and activated, judged by
+// its contents and not its extension; does not wait for it.
+StartedProgram StartProgram(const std::wstring& path);
 // A message box with an OK button only and no icon, captioned with the application title.
 void ShowMessage(const std::wstring& text);
 // Ends the program at once: no further handler runs.

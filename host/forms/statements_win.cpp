@@ -2,13 +2,33 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "application.h"
 
 bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
 
-bool StartProgram(const std::wstring& path) {
+StartedProgram::~StartedProgram() {
+  if (process_ != nullptr) CloseHandle(process_);
+}
+
+StartedProgram::StartedProgram(StartedProgram&& other) noexcept
+    : process_(std::exchange(other.process_, nullptr)) {}
+
+StartedProgram& StartedProgram::operator=(StartedProgram&& other) noexcept {
+  if (this != &other) {
+    if (process_ != nullptr) CloseHandle(process_);
+    process_ = std::exchange(other.process_, nullptr);
+  }
+  return *this;
+}
+
+bool StartedProgram::Running() const {
+  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+StartedProgram StartProgram(const std::wstring& path) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -20,11 +40,10 @@ bool StartProgram(const std::wstring& path) {
   writable.push_back(L'\0');
   if (!CreateProcessW(path.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
-    return false;
+    return {};
   }
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
+  return StartedProgram(process.hProcess);
 }
 
 void ShowMessage(const std::wstring& text) {

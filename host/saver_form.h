@@ -1,0 +1,41 @@
+#pragma once
+
+#include "form.h"
+#include "form_timer.h"
+#include "picture.h"
+#include "saver_run.h"
+#include "statements.h"
+
+// Driftmantle_S: the hidden form that carries a full-screen saver run on the host's side. It
+// writes the flake picture, starts the renderer and the music, then watches for the renderer's
+// window and ends the program once the run is over.
+class SaverForm final : public Form {
+ public:
+  SaverForm();
+
+  Picture Display;   // the 64 x 64 flake picture the renderer takes as its texture
+  FormTimer Timer1;  // keeps an MP3 file playing
+  FormTimer Timer2;  // polls the audio CD
+  FormTimer Timer3;  // watches for the renderer's window
+
+ protected:
+  void OnLoad() override;
+  bool OnQueryUnload() override;
+
+ private:
+  void StartMusic();
+  void CheckRenderer();
+  void PollCd();
+
+  StartedProgram renderer_;
+  RendererWatch watch_;
+  SaverMusic music_ = SaverMusic::kNone;
+};
+
+// Loads the saver form without showing it, which starts the run.
+void LoadSaverForm();
+
+// Where the host leaves the flake picture for the renderer.
+inline constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
+// The renderer's window title, by which the run is watched.
+inline constexpr wchar_t kRendererWindowTitle[] = L"Driftmantle_VC";

@@ -1,0 +1,82 @@
+#include "saver_form.h"
+
+#include <windows.h>
+
+#include "application.h"
+#include "host_paths.h"
+#include "host_state.h"
+#include "music_system.h"
+#include "resource_ids.h"
+#include "start_arguments.h"
+
+namespace {
+constexpr UINT kMp3CheckMilliseconds = 1000;
+constexpr UINT kCdPollMilliseconds = 200;
+constexpr UINT kRendererWatchMilliseconds = 500;
+}  // namespace
+
+SaverForm::SaverForm()
+    : Form(L"Driftmantle_Main"),
+      Timer1(*this, kMp3CheckMilliseconds, false, [] { Mp3Repeat(); }),
+      Timer2(*this, kCdPollMilliseconds, false, [this] { PollCd(); }),
+      Timer3(*this, kRendererWatchMilliseconds, true, [this] { CheckRenderer(); }) {}
+
+void SaverForm::OnLoad() {
+  Display = LoadPictureResource(IDR_SNOW_PICTURE);
+  // The renderer reads the picture once while it starts, so it is written first.
+  SavePicture(Display, kWorkingBitmap);
+  renderer_ = StartProgram(ProgramFolder() + kRendererFileName);
+  StartMusic();
+}
+
+void SaverForm::StartMusic() {
+  music_ = ChooseSaverMusic(BgmKind, BgmFile);
+  switch (music_) {
+    case SaverMusic::kAudioCd:
+      CdOpen();
+      Timer2.SetEnabled(true);
+      break;
+    case SaverMusic::kWave:
+      WavStart();
+      break;
+    case SaverMusic::kMp3:
+      Mp3Start();
+      Timer1.SetEnabled(true);
+      break;
+    case SaverMusic::kNone:
+      break;
+  }
+}
+
+void SaverForm::CheckRenderer() {
+  const bool windowFound = FindWindowW(nullptr, kRendererWindowTitle) != nullptr;
+  if (!watch_.RunIsOver(windowFound, renderer_.Running())) return;
+  Timer3.SetEnabled(false);
+  Unload();
+}
+
+// Once a poll has failed, the CD is not polled again during this run.
+void SaverForm::PollCd() {
+  CdPoll();
+  Timer2.SetEnabled(CdPollOn);
+}
+
+bool SaverForm::OnQueryUnload() {
+  if (Timer2.enabled()) {
+    Timer2.SetEnabled(false);
+    CdClose();
+  }
+  if (music_ == SaverMusic::kWave) WavStop();
+  if (music_ == SaverMusic::kMp3) {
+    Timer1.SetEnabled(false);
+    Mp3Stop();
+  }
+  // Balances the one hide made at start-up for a run started with /s.
+  if (ModeLetter(ArgumentText()) == L'S') SavedCursorCount = ShowCursor(TRUE);
+  EndProgram();
+}
+
+void LoadSaverForm() {
+  static SaverForm saverForm;
+  saverForm.Load();
+}

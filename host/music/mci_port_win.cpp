@@ -1,0 +1,97 @@
+#include <windows.h>
+// windows.h first: mmsystem.h needs its types.
+#include <mmsystem.h>
+
+#include "music_system.h"
+
+namespace {
+
+// NOTE: a sound that cannot be found would otherwise be replaced by the system's default sound,
+// and SND_LOOP would repeat that for the whole run.
+constexpr DWORD kLoopingSoundFlags = SND_ASYNC | SND_LOOP | SND_NODEFAULT;
+
+// The text in the ANSI code page, or nullopt when the code page lacks one of its characters.
+// Best-fit mapping is refused: it would quietly turn a file name into another one.
+std::optional<std::string> AnsiOf(std::wstring_view text) {
+  if (text.empty()) return std::string();
+  const bool utf8 = GetACP() == CP_UTF8;  // takes neither the flag nor the report
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL lossy = FALSE;
+  BOOL* report = utf8 ? nullptr : &lossy;
+  const int size = static_cast<int>(text.size());
+  const int length =
+      WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, report);
+  if (length == 0 || lossy) return std::nullopt;
+  std::string bytes(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
+std::wstring TextOf(const std::string& bytes) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+  std::wstring text(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
+  return text;
+}
+
+// A name for the file that the sound service can open. NOTE: Wine's wave file reader opens files
+// through the ANSI code page even when given a wide name; the short name gets past that and, where
+// a volume keeps no short names, the wide long name still works on Windows.
+std::wstring SoundFileName(const std::wstring& file) {
+  const DWORD length = GetShortPathNameW(file.c_str(), nullptr, 0);
+  if (length == 0) return file;
+  std::wstring shortName(length, L'\0');
+  const DWORD written = GetShortPathNameW(file.c_str(), shortName.data(), length);
+  if (written == 0 || written >= length) return file;
+  shortName.resize(written);
+  return shortName;
+}
+
+class SystemPort final : public MciPort {
+ public:
+  // Commands go in the ANSI code page; one that the code page cannot carry (a music file named
+  // outside it) goes through the wide call, so the file still opens.
+  Reply Send(std::wstring_view command, std::size_t replyChars) override {
+    const UINT length = static_cast<UINT>(replyChars);
+    if (const std::optional<std::string> ansi = AnsiOf(command)) {
+      std::string buffer(replyChars, '\0');
+      const MCIERROR code =
+          mciSendStringA(ansi->c_str(), length ? buffer.data() : nullptr, length, nullptr);
+      return {static_cast<std::int32_t>(code), TextOf(buffer)};
+    }
+    const std::wstring wide(command);
+    std::wstring buffer(replyChars, L'\0');
+    const MCIERROR code =
+        mciSendStringW(wide.c_str(), length ? buffer.data() : nullptr, length, nullptr);
+    return {static_cast<std::int32_t>(code), buffer};
+  }
+
+  std::optional<std::wstring> ErrorText(std::int32_t code, std::size_t bufferChars) override {
+    std::string buffer(bufferChars, '\0');
+    if (!mciGetErrorStringA(static_cast<MCIERROR>(code), buffer.data(),
+                            static_cast<UINT>(bufferChars))) {
+      return std::nullopt;
+    }
+    return TextOf(buffer);
+  }
+
+  std::uint32_t WaveOutputDevices() override { return waveOutGetNumDevs(); }
+
+  std::int32_t PlayLoopingSound(const std::wstring& file) override {
+    if (const std::optional<std::string> ansi = AnsiOf(file)) {
+      return PlaySoundA(ansi->c_str(), nullptr, kLoopingSoundFlags);
+    }
+    return PlaySoundW(SoundFileName(file).c_str(), nullptr, kLoopingSoundFlags);
+  }
+
+  std::int32_t StopSound() override { return PlaySoundA(nullptr, nullptr, 0); }
+};
+
+}  // namespace
+
+MciPort& SystemMciPort() {
+  static SystemPort port;
+  return port;
+}

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "driftmantle_bgm.h"
@@ -16,50 +15,38 @@ using Calls = std::vector<std::wstring>;
 
 constexpr std::int32_t kUntouched = -7;
 
-// Records every call as one line: a command with its reply buffer size in brackets when it has
-// one. Replies are scripted by command; an unscripted command succeeds with no text. A reply comes
-// back like a system buffer: the text, a NUL, then stale characters up to the buffer's size.
+// Logs each call as one line, a reply buffer's size in brackets. Replies are scripted by command
+// (others succeed with no text) and come back like a system buffer: text, NUL, stale characters.
 class RecordingPort final : public MciPort {
  public:
-  std::map<std::wstring, Reply> replies;
+  std::map<std::wstring, Reply, std::less<>> replies;
   std::map<std::int32_t, std::wstring> errorTexts;
   std::uint32_t waveDevices = 1;
-  std::wstring failingCommand;  // Send throws for it, as a failing runtime would
+  std::wstring throwingCommand;
   Calls calls;
 
-  Reply Send(std::wstring_view command, std::size_t replyChars) override {
-    calls.push_back(std::wstring(command) + Size(replyChars));
-    if (command == failingCommand) throw std::runtime_error("port failed");
-    const auto found = replies.find(std::wstring(command));
-    if (found == replies.end()) return {0, Buffer(L"", replyChars)};
-    return {found->second.code, Buffer(found->second.buffer, replyChars)};
+  Reply Send(std::wstring_view command, std::size_t chars) override {
+    Log(std::wstring(command), chars);
+    if (command == throwingCommand) throw std::runtime_error("port failed");
+    const auto found = replies.find(command);
+    const Reply reply = found == replies.end() ? Reply{0, L""} : found->second;
+    return {reply.code, Buffer(reply.buffer, chars)};
   }
-  std::optional<std::wstring> ErrorText(std::int32_t code, std::size_t bufferChars) override {
-    calls.push_back(L"error text " + std::to_wstring(code) + Size(bufferChars));
+  std::optional<std::wstring> ErrorText(std::int32_t code, std::size_t chars) override {
+    Log(L"error text " + std::to_wstring(code), chars);
     const auto found = errorTexts.find(code);
     if (found == errorTexts.end()) return std::nullopt;
-    return Buffer(found->second, bufferChars);
+    return Buffer(found->second, chars);
   }
-  std::uint32_t WaveOutputDevices() override {
-    calls.push_back(L"wave devices");
-    return waveDevices;
-  }
+  std::uint32_t WaveOutputDevices() override { return Log(L"wave devices", 0), waveDevices; }
   std::int32_t PlayLoopingSound(const std::wstring& file) override {
-    calls.push_back(L"loop sound " + file);
-    return 1;
+    return Log(L"loop sound " + file, 0), 1;
   }
-  std::int32_t StopSound() override {
-    calls.push_back(L"stop sound");
-    return 1;
-  }
-
-  void Script(const std::wstring& command, std::int32_t code, const std::wstring& text = L"") {
-    replies[command] = {code, text};
-  }
+  std::int32_t StopSound() override { return Log(L"stop sound", 0), 1; }
 
  private:
-  static std::wstring Size(std::size_t chars) {
-    return chars == 0 ? L"" : L" [" + std::to_wstring(chars) + L"]";
+  void Log(const std::wstring& call, std::size_t chars) {
+    calls.push_back(chars == 0 ? call : call + L" [" + std::to_wstring(chars) + L"]");
   }
   static std::wstring Buffer(const std::wstring& text, std::size_t chars) {
     if (chars == 0) return L"";
@@ -70,6 +57,15 @@ class RecordingPort final : public MciPort {
   }
 };
 
+const Calls kCdQueries = {L"status cdaudio current track [512]",
+                          L"status cdaudio number of tracks [512]", L"status cdaudio mode [255]"};
+
+Calls CdQueriesThen(const Calls& more) {
+  Calls calls = kCdQueries;
+  calls.insert(calls.end(), more.begin(), more.end());
+  return calls;
+}
+
 class Music : public testing::Test {
  protected:
   void SetUp() override {
@@ -79,15 +75,11 @@ class Music : public testing::Test {
     BgmRepeat = 0;
     BgmFile.clear();
   }
-
-  // The three queries every poll that gets that far begins with.
-  static Calls CdQueries() {
-    return {L"status cdaudio current track [512]", L"status cdaudio number of tracks [512]",
-            L"status cdaudio mode [255]"};
-  }
-  static Calls Then(Calls calls, const Calls& more) {
-    calls.insert(calls.end(), more.begin(), more.end());
-    return calls;
+  // The calls of one poll; CdPollOn as it left it.
+  Calls Poll() {
+    port_.calls.clear();
+    CdPoll(port_);
+    return port_.calls;
   }
 
   RecordingPort port_;
@@ -96,218 +88,134 @@ class Music : public testing::Test {
 }  // namespace
 
 TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndKeepTheLastResult) {
-  port_.Script(L"open cdaudio", 266);
+  port_.replies[L"open cdaudio"] = {266, L""};
   CdOpen(port_);
-  EXPECT_EQ(port_.calls, (Calls{L"open cdaudio", L"set cdaudio time format tmsf"}));
   EXPECT_EQ(LastApiResult, 0);
-
-  port_.calls.clear();
-  port_.Script(L"close cdaudio", 263);
+  port_.replies[L"close cdaudio"] = {263, L""};
   CdClose(port_);
-  EXPECT_EQ(port_.calls, (Calls{L"stop cdaudio", L"close cdaudio"}));
   EXPECT_EQ(LastApiResult, 263);
+  EXPECT_EQ(port_.calls, (Calls{L"open cdaudio", L"set cdaudio time format tmsf", L"stop cdaudio",
+                                L"close cdaudio"}));
 }
 
-TEST_F(Music, WholeDiscPlaysAgainWhenEveryPollFindsItStopped) {
-  port_.Script(L"status cdaudio current track", 0, L"5");
-  port_.Script(L"status cdaudio number of tracks", 0, L"12");
-  port_.Script(L"status cdaudio mode", 0, L"stopped");
-  CdPoll(port_);
+TEST_F(Music, WholeDiscPlaysAgainWheneverAPollFindsItStopped) {
+  port_.replies[L"status cdaudio current track"] = {0, L"abc"};  // never read as a number
+  port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
+  EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio [512]"}));
   EXPECT_TRUE(CdPollOn);
-  EXPECT_EQ(port_.calls, Then(CdQueries(), {L"play cdaudio [512]"}));
-
-  port_.calls.clear();
-  CdPoll(port_);
-  EXPECT_EQ(port_.calls, Then(CdQueries(), {L"play cdaudio [512]"}));
-
-  port_.calls.clear();
-  port_.Script(L"status cdaudio mode", 0, L"playing");
-  CdPoll(port_);
+  EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio [512]"}));
+  port_.replies[L"status cdaudio mode"] = {0, L"playing"};
+  EXPECT_EQ(Poll(), kCdQueries);
   EXPECT_TRUE(CdPollOn);
-  EXPECT_EQ(port_.calls, CdQueries());
 }
 
 TEST_F(Music, RepeatedTrackStartsAgainWhenAnotherTrackPlaysOrTheDiscStops) {
   BgmRepeat = 3;
-  port_.Script(L"status cdaudio current track", 0, L"4");
-  port_.Script(L"status cdaudio mode", 0, L"playing");
-  port_.Script(L"status cdaudio position track 3", 0, L"03:00:00:00");
-  const Calls jumpBack = {L"status cdaudio position track 3 [512]",
-                          L"play cdaudio from 03:00:00:00 [512]"};
-  CdPoll(port_);
+  port_.replies[L"status cdaudio current track"] = {0, L"4"};
+  port_.replies[L"status cdaudio mode"] = {0, L"playing"};
+  port_.replies[L"status cdaudio position track 3"] = {0, L"03:00:00:00"};
+  const Calls jumpBack = CdQueriesThen(
+      {L"status cdaudio position track 3 [512]", L"play cdaudio from 03:00:00:00 [512]"});
+  EXPECT_EQ(Poll(), jumpBack);
   EXPECT_TRUE(CdPollOn);
-  EXPECT_EQ(port_.calls, Then(CdQueries(), jumpBack));
-
-  // The track is compared as a number, so "03" is track 3.
-  port_.calls.clear();
-  port_.Script(L"status cdaudio current track", 0, L"03");
-  CdPoll(port_);
+  port_.replies[L"status cdaudio current track"] = {0, L"03"};  // a number: track 3
+  EXPECT_EQ(Poll(), kCdQueries);
+  port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
+  EXPECT_EQ(Poll(), jumpBack);
   EXPECT_TRUE(CdPollOn);
-  EXPECT_EQ(port_.calls, CdQueries());
-
-  port_.calls.clear();
-  port_.Script(L"status cdaudio mode", 0, L"stopped");
-  CdPoll(port_);
-  EXPECT_EQ(port_.calls, Then(CdQueries(), jumpBack));
 }
 
-TEST_F(Music, AnUnreadableDiscEndsPollingAtTheFirstBadReply) {
+TEST_F(Music, PollingEndsAtTheFirstUnreadableReply) {
   struct Case {
-    const wchar_t* failing;
-    std::int32_t code;
-    const wchar_t* text;  // the reply when the code is 0
+    const wchar_t* query;
+    MciPort::Reply reply;
     std::size_t queriesSent;
   };
   const Case cases[] = {
-      {L"status cdaudio current track", 266, L"", 1},
-      {L"status cdaudio current track", 0, L"Terrible", 1},  // "ERR" in any case
-      {L"status cdaudio number of tracks", 263, L"", 2},
-      {L"status cdaudio number of tracks", 0, L"error", 2},
+      {L"status cdaudio current track", {266, L""}, 1},
+      {L"status cdaudio current track", {0, L"Terrible"}, 1},  // "ERR" in any case
+      {L"status cdaudio number of tracks", {263, L""}, 2},
+      {L"status cdaudio number of tracks", {0, L"error"}, 2},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(c.failing) + L" " + c.text));
-    RecordingPort port;
-    port.Script(L"status cdaudio current track", 0, L"1");
-    port.Script(L"status cdaudio mode", 0, L"stopped");
-    port.Script(c.failing, c.code, c.text);
-    port.errorTexts[c.code] = L"no disc";
-    CdPollOn = false;
-    CdPoll(port);
-    EXPECT_FALSE(CdPollOn);
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.query) + L" " + c.reply.buffer));
+    port_.replies = {{L"status cdaudio current track", {0, L"1"}},
+                     {L"status cdaudio mode", {0, L"stopped"}}};
+    port_.replies[c.query] = c.reply;
+    port_.errorTexts[c.reply.code] = L"no disc";
     Calls sent;
-    for (const std::wstring& call : port.calls) {
+    for (const std::wstring& call : Poll()) {
       if (call.rfind(L"error text", 0) != 0) sent.push_back(call);
     }
-    const Calls queries = CdQueries();
-    EXPECT_EQ(sent, Calls(queries.begin(), queries.begin() + c.queriesSent));
-    EXPECT_EQ(LastApiResult, c.code);
+    EXPECT_FALSE(CdPollOn);
+    EXPECT_EQ(sent, Calls(kCdQueries.begin(), kCdQueries.begin() + c.queriesSent));
+    EXPECT_EQ(LastApiResult, c.reply.code);
   }
 }
 
-TEST_F(Music, PollingEndsOnATrackThatIsNoNumberOrOnAnyFailure) {
-  port_.Script(L"status cdaudio current track", 0, L"abc");
-  port_.Script(L"status cdaudio mode", 0, L"stopped");
-  CdPoll(port_);  // the whole disc never looks at the track
-  EXPECT_TRUE(CdPollOn);
-  EXPECT_EQ(port_.calls, Then(CdQueries(), {L"play cdaudio [512]"}));
-
-  port_.calls.clear();
+TEST_F(Music, PollingEndsOnATrackThatIsNoNumberAndOnAnyFailure) {
   BgmRepeat = 2;
-  CdPoll(port_);
+  port_.replies[L"status cdaudio current track"] = {0, L"abc"};
+  port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
+  EXPECT_EQ(Poll(), kCdQueries);
   EXPECT_FALSE(CdPollOn);
-  EXPECT_EQ(port_.calls, CdQueries());
 
-  port_.Script(L"status cdaudio current track", 0, L"1");
-  port_.failingCommand = L"play cdaudio from 00:00:00:00";
-  port_.Script(L"status cdaudio position track 2", 0, L"00:00:00:00");
-  CdPoll(port_);
+  port_.replies[L"status cdaudio current track"] = {0, L"1"};
+  port_.replies[L"status cdaudio position track 2"] = {0, L"02:00:00:00"};
+  port_.throwingCommand = L"play cdaudio from 02:00:00:00";
+  Poll();
   EXPECT_FALSE(CdPollOn);
 }
 
-TEST_F(Music, CdPlayLeavesOutEmptyPositions) {
-  struct Case {
-    const wchar_t* from;
-    const wchar_t* to;
-    const wchar_t* command;
-  };
-  const Case cases[] = {
-      {L"", L"", L"play cdaudio [512]"},
-      {L"02:00:00:00", L"", L"play cdaudio from 02:00:00:00 [512]"},
-      {L"", L"04", L"play cdaudio to 04 [512]"},
-      {L"1", L"2", L"play cdaudio from 1 to 2 [512]"},
-  };
-  port_.Script(L"play cdaudio to 04", 274);
-  port_.errorTexts[274] = L"unsupported";
-  for (const Case& c : cases) {
-    port_.calls.clear();
-    const std::int32_t code = CdPlay(port_, L"cdaudio", c.from, c.to);
-    EXPECT_EQ(port_.calls.at(0), c.command);
-    EXPECT_EQ(code, std::wstring(c.to) == L"04" ? 274 : 0);
-  }
-  EXPECT_EQ(MciReply, L"");  // the last one succeeded and replied nothing
-}
-
-TEST_F(Music, MciSendTurnsCodesIntoReplyTexts) {
-  std::wstring reply = L"before";
+TEST_F(Music, MciSendAndStatusTurnCodesIntoTexts) {
+  std::wstring reply;
   EXPECT_EQ(MciSend(port_, L"", reply), -1);
   EXPECT_EQ(reply, L"コマンド文字列が指定されていません");
   EXPECT_TRUE(port_.calls.empty());
   EXPECT_EQ(LastApiResult, kUntouched);
-
-  port_.Script(L"sysinfo all quantity", 0, L"7");
-  EXPECT_EQ(MciSend(port_, L"sysinfo all quantity", reply), 0);
-  EXPECT_EQ(reply, L"7");  // ends at the NUL: the stale rest of the buffer is not text
-  EXPECT_EQ(LastApiResult, 0);
-
-  port_.Script(L"status cdaudio mode", 263);
-  port_.errorTexts[263] = L"The specified device is not open.";
-  EXPECT_EQ(MciSend(port_, L"status cdaudio mode", reply), 263);
-  EXPECT_EQ(reply, L"The specified device is not open.");
-  EXPECT_EQ(LastApiResult, 263);
-
-  port_.Script(L"open x", 999);
-  EXPECT_EQ(MciSend(port_, L"open x", reply), 999);
-  EXPECT_EQ(reply, L"Error (文字列が取れません)");
-  EXPECT_EQ(port_.calls,
-            (Calls{L"sysinfo all quantity [512]", L"status cdaudio mode [512]",
-                   L"error text 263 [256]", L"open x [512]", L"error text 999 [256]"}));
-}
-
-TEST_F(Music, MciStatusGivesTheReplyOrErrorAndTheCode) {
-  port_.Script(L"status cdaudio mode", 263);
-  port_.errorTexts[263] = L"not open";
-  EXPECT_EQ(MciStatus(port_, L"status cdaudio mode"), L"Error:263");
-  EXPECT_EQ(MciReply, L"not open");
-  EXPECT_EQ(LastApiResult, 263);
-
   EXPECT_EQ(MciStatus(port_, L""), L"Error:-1");
   EXPECT_EQ(LastApiResult, -1);
 
-  port_.Script(L"status cdaudio number of tracks", 0, L"12");
-  EXPECT_EQ(MciStatus(port_, L"status cdaudio number of tracks"), L"12");
-  EXPECT_EQ(MciReply, L"12");
+  port_.replies[L"sysinfo all quantity"] = {0, L"7"};
+  EXPECT_EQ(MciStatus(port_, L"sysinfo all quantity"), L"7");  // not the stale rest of the buffer
   EXPECT_EQ(LastApiResult, 0);
+
+  port_.replies[L"status cdaudio mode"] = {263, L""};
+  port_.errorTexts[263] = L"The specified device is not open.";
+  EXPECT_EQ(MciStatus(port_, L"status cdaudio mode"), L"Error:263");
+  EXPECT_EQ(MciReply, L"The specified device is not open.");
+  EXPECT_EQ(LastApiResult, 263);
+
+  port_.replies[L"play cdaudio from 1 to 2"] = {999, L""};
+  EXPECT_EQ(CdPlay(port_, L"cdaudio", L"1", L"2"), 999);
+  EXPECT_EQ(MciReply, L"Error (文字列が取れません)");
+  EXPECT_EQ(port_.calls, (Calls{L"sysinfo all quantity [512]", L"status cdaudio mode [512]",
+                                L"error text 263 [256]", L"play cdaudio from 1 to 2 [512]",
+                                L"error text 999 [256]"}));
 }
 
-TEST_F(Music, Mp3OpensTheQuotedPathAndPlaysOnlyWhenOpened) {
+TEST_F(Music, Mp3PlaysTheQuotedPathOnlyWhenItOpened) {
   BgmFile = L"C:\\My Music\\a b.mp3";
+  const std::wstring open = L"open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play";
   Mp3Start(port_);
-  EXPECT_EQ(port_.calls, (Calls{L"open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play",
-                                L"play MP3Play"}));
-
-  port_.calls.clear();
-  port_.Script(L"open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play", 277);
+  port_.replies[open] = {277, L""};
   Mp3Start(port_);
-  EXPECT_EQ(port_.calls.size(), 1u);
-
-  port_.calls.clear();
   Mp3Stop(port_);
-  EXPECT_EQ(port_.calls, (Calls{L"stop MP3Play", L"close MP3Play"}));
+  EXPECT_EQ(port_.calls, (Calls{open, L"play MP3Play", open, L"stop MP3Play", L"close MP3Play"}));
   EXPECT_EQ(LastApiResult, kUntouched);
 }
 
 TEST_F(Music, Mp3RepeatRestartsFromTheStartUnlessPlaying) {
-  const Calls query = {L"status MP3Play mode [30]"};
-  const Calls restart = {L"status MP3Play mode [30]", L"stop MP3Play", L"play MP3Play from 0"};
-  struct Case {
-    std::int32_t code;
-    const wchar_t* mode;
-    bool playing;
-  };
-  const Case cases[] = {
-      {0, L"playing", true},
-      {0, L"stopped", false},
-      {0, L"paused", false},
-      {263, L"", false},  // never opened: the two commands fail without effect
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.mode));
-    port_.calls.clear();
-    port_.Script(L"status MP3Play mode", c.code, c.mode);
-    EXPECT_EQ(Mp3IsPlaying(port_), c.playing);
+  const MciPort::Reply modes[] = {{0, L"playing"}, {0, L"stopped"}, {0, L"paused"}, {263, L""}};
+  for (const MciPort::Reply& mode : modes) {
+    SCOPED_TRACE(testing::PrintToString(mode.buffer));
+    const bool playing = mode.buffer == L"playing";
+    port_.replies[L"status MP3Play mode"] = mode;
+    EXPECT_EQ(Mp3IsPlaying(port_), playing);
     port_.calls.clear();
     Mp3Repeat(port_);
-    EXPECT_EQ(port_.calls, c.playing ? query : restart);
+    const Calls restart = {L"status MP3Play mode [30]", L"stop MP3Play", L"play MP3Play from 0"};
+    EXPECT_EQ(port_.calls, playing ? Calls{L"status MP3Play mode [30]"} : restart);
   }
   EXPECT_EQ(LastApiResult, kUntouched);
 }
@@ -316,18 +224,13 @@ TEST_F(Music, WaveLoopsOnlyWithAWaveDevice) {
   BgmFile = L"C:\\Music\\snow.Wav";
   port_.waveDevices = 0;
   WavStart(port_);
-  EXPECT_EQ(port_.calls, (Calls{L"wave devices"}));
   EXPECT_EQ(LastApiResult, kUntouched);
-
-  port_.calls.clear();
   port_.waveDevices = 2;
   WavStart(port_);
-  EXPECT_EQ(port_.calls, (Calls{L"wave devices", L"loop sound C:\\Music\\snow.Wav"}));
   EXPECT_EQ(LastApiResult, 1);
-
-  port_.calls.clear();
   LastApiResult = kUntouched;
   WavStop(port_);
-  EXPECT_EQ(port_.calls, (Calls{L"stop sound"}));
   EXPECT_EQ(LastApiResult, 1);
+  EXPECT_EQ(port_.calls, (Calls{L"wave devices", L"wave devices", L"loop sound C:\\Music\\snow.Wav",
+                                L"stop sound"}));
 }

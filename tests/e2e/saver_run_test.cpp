@@ -1,0 +1,179 @@
+// The host's full-screen saver run, driven as Windows drives it: /s from a fresh program folder,
+// then the renderer ended from outside, as the user's Escape or a close request ends it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "deadline.h"
+#include "program_folder.h"
+#include "window_finder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr wchar_t kHostFile[] = L"氷花灯.scr";
+constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
+constexpr wchar_t kStandInFile[] = L"stand_in_renderer.exe";
+constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
+constexpr wchar_t kSaverCaption[] = L"Driftmantle_Main";
+constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
+// The host looks for the renderer's window twice a second; a little more is processing.
+constexpr auto kExitBound = 550ms;
+constexpr auto kStartTimeout = 20s;
+
+std::vector<char> ReadFileBytes(const std::wstring& path) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+  file << bytes;
+}
+
+std::uint32_t Field32(const std::vector<char>& bytes, std::size_t at) {
+  return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
+         static_cast<std::uint8_t>(bytes[at + 2]) << 16 |
+         static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 3])) << 24;
+}
+
+class SaverRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.created());
+    ASSERT_EQ(folder_.Install(kHostFile), static_cast<DWORD>(ERROR_SUCCESS));
+  }
+  void TearDown() override { SetEnvironmentVariableW(L"DRIFTMANTLE_STAND_IN", nullptr); }
+
+  void InstallRenderer() {
+    ASSERT_EQ(folder_.Install(kRendererFile), static_cast<DWORD>(ERROR_SUCCESS));
+  }
+
+  // The stand-in under the renderer's name, behaving as way says.
+  void InstallStandIn(const wchar_t* way) {
+    ASSERT_TRUE(CopyFileW((ExecutableFolder() + L"\\" + kStandInFile).c_str(),
+                          folder_.PathOf(kRendererFile).c_str(), FALSE));
+    SetEnvironmentVariableW(L"DRIFTMANTLE_STAND_IN", way);
+  }
+
+  ChildProcess StartHost(const std::wstring& argument) {
+    ChildProcess host = ChildProcess::Start(folder_.PathOf(kHostFile), argument, folder_.path());
+    EXPECT_TRUE(host.started()) << "CreateProcessW failed with " << host.startError();
+    return host;
+  }
+
+  // Ends the renderer's window by the given message and returns how long after the window was
+  // gone the host ended; a negative time if it did not end within a few seconds.
+  std::chrono::milliseconds EndRunBy(const ChildProcess& host, HWND renderer, UINT message,
+                                     WPARAM wParam) {
+    PostMessageW(renderer, message, wParam, 0);
+    PollUntil(
+        10s, [&] { return !IsWindow(renderer); }, 2ms);
+    const Clock::time_point gone = Clock::now();
+    if (!host.WaitForExit(5000ms)) return -1ms;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - gone);
+  }
+
+  ProgramFolder folder_;
+};
+
+// The run's start: the flake picture written over whatever lay at the working path, the
+// renderer started, and the hidden saver form that marks a running saver.
+TEST_F(SaverRunTest, StartWritesThePictureStartsTheRendererAndHidesItsForm) {
+  InstallRenderer();
+  CreateDirectoryW(L"C:\\b_lorn", nullptr);
+  WriteFileBytes(kWorkingBitmap, "edited by hand");
+  ChildProcess host = StartHost(L"/s");
+  const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kStartTimeout);
+  ASSERT_NE(renderer, nullptr);
+  const HWND saver = FindTopLevelWindow(nullptr, kSaverCaption, host.id());
+  ASSERT_NE(saver, nullptr);
+  EXPECT_FALSE(IsWindowVisible(saver));
+
+  const std::vector<char> written = ReadFileBytes(kWorkingBitmap);
+  const std::vector<char> shipped = ReadFileBytes(ExecutableFolder() + L"\\snow_flake.bmp");
+  ASSERT_EQ(written.size(), 12342u);
+  EXPECT_EQ(written[0], 'B');
+  EXPECT_EQ(written[1], 'M');
+  EXPECT_EQ(Field32(written, 2), 12342u);
+  EXPECT_EQ(Field32(written, 10), 54u);
+  EXPECT_EQ(Field32(written, 14), 40u);
+  EXPECT_EQ(Field32(written, 18), 64u);
+  EXPECT_EQ(Field32(written, 22), 64u);
+  EXPECT_EQ(Field32(written, 26), 0x00180001u);  // one plane, 24 bits per pixel
+  EXPECT_EQ(Field32(written, 34), 12288u);
+  EXPECT_EQ(Field32(written, 38), 2835u);
+  EXPECT_EQ(written, shipped) << "the written picture is not the flake picture";
+
+  EXPECT_GE(EndRunBy(host, renderer, WM_CLOSE, 0).count(), 0);
+}
+
+// Escape on the renderer, or a close request from another program, ends the host within about
+// half a second of the renderer's window going. Measured over twenty runs.
+TEST_F(SaverRunTest, HostEndsWithinHalfASecondOfTheRenderer) {
+  InstallRenderer();
+  std::vector<long long> latencies;
+  for (int run = 0; run < 20; ++run) {
+    ChildProcess host = StartHost(run % 2 == 0 ? L"/s" : L"");
+    const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kStartTimeout);
+    ASSERT_NE(renderer, nullptr) << "run " << run;
+    const auto latency = run % 2 == 0 ? EndRunBy(host, renderer, WM_KEYDOWN, VK_ESCAPE)
+                                      : EndRunBy(host, renderer, WM_CLOSE, 0);
+    ASSERT_GE(latency.count(), 0) << "host did not end, run " << run;
+    EXPECT_LE(latency, kExitBound) << "run " << run;
+    latencies.push_back(latency.count());
+  }
+  std::sort(latencies.begin(), latencies.end());
+  std::string spread;
+  for (long long latency : latencies) spread += std::to_string(latency) + " ";
+  RecordProperty("exit_latencies_ms", spread);
+  std::printf("host exit after the renderer's window, ms (sorted): %s\n", spread.c_str());
+}
+
+// A renderer still switching the display has no window yet; the host must keep its run (and its
+// music) until the window has come and gone.
+TEST_F(SaverRunTest, LateRendererWindowKeepsTheRunUntilItCloses) {
+  InstallStandIn(L"late-window");
+  ChildProcess host = StartHost(L"/s");
+  const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, 10s);
+  ASSERT_NE(renderer, nullptr);
+  EXPECT_TRUE(host.Running()) << "the host gave up before the renderer's window came";
+  Sleep(1000);  // two more looks at the window while it is there
+  EXPECT_TRUE(host.Running());
+  const auto latency = EndRunBy(host, renderer, WM_CLOSE, 0);
+  EXPECT_GE(latency.count(), 0);
+  EXPECT_LE(latency, kExitBound);
+}
+
+TEST_F(SaverRunTest, RendererEndingWithoutAWindowEndsTheRun) {
+  InstallStandIn(L"no-window");
+  ChildProcess host = StartHost(L"/s");
+  EXPECT_TRUE(host.WaitForExit(5000ms).has_value()) << "host still running";
+}
+
+// The settings' CD source with no drive to play: the music fails silently, the run goes on
+// until the renderer ends.
+TEST_F(SaverRunTest, AudioCdWithoutADriveLeavesTheRunGoing) {
+  InstallRenderer();
+  WriteFileBytes(folder_.PathOf(L"氷花灯.ini"), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
+  ChildProcess host = StartHost(L"/s");
+  const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kStartTimeout);
+  ASSERT_NE(renderer, nullptr);
+  Sleep(1500);  // several CD polls' worth of time
+  EXPECT_TRUE(host.Running());
+  const auto latency = EndRunBy(host, renderer, WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_GE(latency.count(), 0);
+  EXPECT_LE(latency, kExitBound);
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// The music module over the system's multimedia services. What needs no sound output runs
+// everywhere; the rest needs a wave output device and skips without one.
+#include <gtest/gtest.h>
+#include <windows.h>
+// windows.h first: mmsystem.h needs its types.
+#include <mmsystem.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+
+#include "deadline.h"
+#include "host_state.h"
+#include "music_system.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+
+constexpr std::int32_t kUntouched = -7;
+constexpr std::uint32_t kSampleRate = 22050;
+
+// A mono 16-bit wave of a 440 Hz tone.
+void WriteTone(const fs::path& path, std::uint32_t milliseconds) {
+  const std::uint32_t samples = kSampleRate * milliseconds / 1000;
+  std::ofstream out(path, std::ios::binary);
+  const auto put = [&out](std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(value >> (8 * i)));
+  };
+  out << "RIFF";
+  put(36 + samples * 2, 4);
+  out << "WAVEfmt ";
+  put(16, 4);  // format: PCM, one channel, two bytes a sample
+  put(WAVE_FORMAT_PCM, 2);
+  put(1, 2);
+  put(kSampleRate, 4);
+  put(kSampleRate * 2, 4);
+  put(2, 2);
+  put(16, 2);
+  out << "data";
+  put(samples * 2, 4);
+  for (std::uint32_t i = 0; i < samples; ++i) {
+    put(static_cast<std::uint16_t>(8000 * std::sin(2 * std::numbers::pi * 440 * i / kSampleRate)),
+        2);
+  }
+}
+
+// True while a sound of this process plays: a sound asked not to stop another is refused then.
+bool SoundPlays() {
+  return !PlaySoundW(L"C:\\no such sound.wav", nullptr,
+                     SND_ASYNC | SND_NOSTOP | SND_NODEFAULT | SND_FILENAME);
+}
+
+class MusicPort : public testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("music-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(root_);
+    LastApiResult = kUntouched;
+  }
+  void TearDown() override {
+    PlaySoundW(nullptr, nullptr, 0);
+    mciSendStringW(L"close all", nullptr, 0, nullptr);
+    fs::remove_all(root_);
+  }
+  // A tone in a new folder of the given name.
+  fs::path Tone(const std::wstring& folder, std::uint32_t milliseconds) {
+    fs::create_directories(root_ / folder);
+    const fs::path path = root_ / folder / L"tone.wav";
+    WriteTone(path, milliseconds);
+    return path;
+  }
+  static bool HaveSound() { return SystemMciPort().WaveOutputDevices() > 0; }
+
+  MciPort& port_ = SystemMciPort();
+  fs::path root_;
+};
+
+// Characters of the system's code page that are not ASCII.
+std::wstring AnsiFolderName() { return GetACP() == 932 ? L"\u97f3\u697d" : L"M\u00fcsik"; }
+// No code page holds all three.
+const std::wstring kUnicodeFolderName = L"\u00fc \u0414 \ud55c";
+
+}  // namespace
+
+TEST_F(MusicPort, WithoutACdDriveTheFirstPollEndsPollingSilently) {
+  CdOpen(port_);
+  EXPECT_EQ(LastApiResult, 266);
+  CdPoll(port_);
+  EXPECT_FALSE(CdPollOn);
+  EXPECT_EQ(LastApiResult, 266);
+  std::wstring systemText(256, L'\0');
+  ASSERT_TRUE(mciGetErrorStringW(266, systemText.data(), 256));
+  EXPECT_EQ(MciReply, systemText.c_str());
+}
+
+TEST_F(MusicPort, RepliesAndErrorTextsKeepToTheirBuffers) {
+  const MciPort::Reply tooSmall = port_.Send(L"sysinfo all name 1", 2);
+  EXPECT_EQ(tooSmall.code, 268);  // MCIERR_PARAM_OVERFLOW
+  EXPECT_EQ(tooSmall.buffer.size(), 2u);
+  const std::wstring name = MciStatus(port_, L"sysinfo all name 1");
+  EXPECT_FALSE(name.empty());
+  EXPECT_EQ(name.find(L'\0'), std::wstring::npos);
+  EXPECT_EQ(LastApiResult, 0);
+
+  const std::wstring whole = port_.ErrorText(263, 256).value_or(L"").c_str();
+  const std::wstring cut = port_.ErrorText(263, 8).value_or(L"").c_str();
+  EXPECT_GT(cut.size(), 0u);
+  EXPECT_LT(cut.size(), 8u);  // characters or, in the ANSI code page, bytes, with the NUL
+  EXPECT_EQ(whole.rfind(cut, 0), 0u) << testing::PrintToString(whole);
+  EXPECT_FALSE(port_.ErrorText(0x12345, 256).has_value());
+}
+
+TEST_F(MusicPort, CommandsReachFilesNamedInTheAnsiCodePage) {
+  const fs::path tone = Tone(AnsiFolderName(), 250);
+  EXPECT_EQ(port_.Send(L"open \"" + tone.wstring() + L"\" type waveaudio alias tone", 0).code, 0);
+  EXPECT_EQ(MciStatus(port_, L"status tone length"), L"250");
+}
+
+TEST_F(MusicPort, Mp3PlaysFromAnyFolderAndRestartsAfterItsEnd) {
+  if (!HaveSound()) GTEST_SKIP() << "no wave output device";
+  BgmFile = Tone(kUnicodeFolderName, 600).wstring();
+  Mp3Start(port_);
+  EXPECT_TRUE(PollUntil(seconds(3), [this] { return Mp3IsPlaying(port_); }));
+  EXPECT_TRUE(PollUntil(seconds(3), [this] { return !Mp3IsPlaying(port_); }));
+  Mp3Repeat(port_);
+  EXPECT_TRUE(PollUntil(seconds(3), [this] { return Mp3IsPlaying(port_); }));
+  Mp3Stop(port_);
+  EXPECT_NE(port_.Send(L"status MP3Play mode", 30).code, 0);
+  EXPECT_EQ(LastApiResult, kUntouched);
+}
+
+TEST_F(MusicPort, WaveLoopsUntilStoppedAndNeedsAWaveDevice) {
+  BgmFile = Tone(kUnicodeFolderName, 200).wstring();
+  WavStart(port_);
+  if (!HaveSound()) {
+    EXPECT_EQ(LastApiResult, kUntouched);
+    return;
+  }
+  EXPECT_EQ(LastApiResult, 1);
+  ASSERT_TRUE(PollUntil(seconds(2), [] { return SoundPlays(); }));
+  Sleep(1000);  // five times the tone's length: only a looping sound still plays
+  EXPECT_TRUE(SoundPlays());
+  WavStop(port_);
+  EXPECT_EQ(LastApiResult, 1);
+  EXPECT_TRUE(PollUntil(seconds(2), [] { return !SoundPlays(); }));
+}
+
+// Where a system default sound is set, a looping sound that cannot be played would otherwise
+// repeat that default for the whole run.
+TEST_F(MusicPort, AWaveThatCannotPlayLoopsNothingInItsPlace) {
+  if (!HaveSound()) GTEST_SKIP() << "no wave output device";
+  std::wstring previous(MAX_PATH, L'\0');
+  previous.resize(GetProfileStringW(L"Sounds", L"Default", L"", previous.data(), MAX_PATH));
+  const std::wstring fallback = Tone(L"default", 200).wstring();
+  ASSERT_TRUE(WriteProfileStringW(L"Sounds", L"Default", fallback.c_str()));
+  const fs::path missing = root_ / L"missing.wav";
+  PlaySoundW(missing.c_str(), nullptr, SND_ASYNC | SND_LOOP);
+  Sleep(1000);
+  const bool defaultLooped = SoundPlays();
+  PlaySoundW(nullptr, nullptr, 0);
+  std::ofstream(root_ / L"empty.wav").close();
+  std::ofstream(root_ / L"noise.wav") << "ID3\x04\x00 not a wave at all";
+  for (const wchar_t* name : {L"missing.wav", L"empty.wav", L"noise.wav"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
+    PollUntil(seconds(2), [] { return !SoundPlays(); });
+    port_.PlayLoopingSound((root_ / name).wstring());
+    Sleep(1000);
+    EXPECT_FALSE(SoundPlays());
+  }
+  WriteProfileStringW(L"Sounds", L"Default", previous.empty() ? nullptr : previous.c_str());
+  EXPECT_TRUE(defaultLooped) << "the default sound did not stand in: nothing was shown";
+}

@@ -18,6 +18,7 @@
 #include "child_process.h"
 #include "deadline.h"
 #include "display_mode.h"
+#include "message_box.h"
 #include "program_folder.h"
 #include "screen_capture.h"
 #include "snow_census.h"
@@ -172,24 +173,6 @@ std::vector<Spot> LargeSpots(const ScreenImage& image) {
   return large;
 }
 
-// The static control of a message box that carries its text.
-std::wstring BoxText(HWND box) {
-  std::wstring text;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM found) -> BOOL {
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        wchar_t content[512] = {};
-        GetWindowTextW(child, content, 512);
-        if (lstrcmpiW(name, L"Static") != 0 || content[0] == L'\0') return TRUE;
-        *reinterpret_cast<std::wstring*>(found) = content;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&text));
-  return text;
-}
-
 class TextureTest : public ::testing::Test {
  protected:
   void StartRenderer() {
@@ -308,14 +291,11 @@ TEST_P(BrokenBitmapTest, ShowsOneErrorBoxThenSnowsPlainSquares) {
       WaitForTopLevelWindow(nullptr, kErrorCaption, renderer_.id(),
                             std::chrono::duration_cast<std::chrono::milliseconds>(kStartTimeout));
   ASSERT_NE(box, nullptr) << "no box captioned Error";
-  EXPECT_EQ(BoxText(box), GetParam().message);
+  EXPECT_EQ(MessageText(box), GetParam().message);
   // The renderer's window already exists; its start-up waits for the box.
   EXPECT_NE(FindTopLevelWindow(kRendererWindow, kRendererWindow, renderer_.id()), nullptr);
 
-  const HWND ok = GetDlgItem(box, IDOK);
-  ASSERT_NE(ok, nullptr);
-  ASSERT_TRUE(
-      PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok)));
+  ASSERT_TRUE(PressOk(box));
   ASSERT_TRUE(WaitForNoTopLevelWindow(nullptr, kErrorCaption, renderer_.id(), 5000ms));
   ExpectPlainSquares();
   EXPECT_EQ(ErrorBox(), nullptr) << "a second box";

@@ -14,6 +14,8 @@
 #include "child_process.h"
 #include "deadline.h"
 #include "program_folder.h"
+#include "screen_capture.h"
+#include "snow_census.h"
 #include "window_finder.h"
 
 namespace {
@@ -93,9 +95,19 @@ TEST_F(SaverRunTest, StartWritesThePictureStartsTheRendererAndHidesItsForm) {
   InstallRenderer();
   CreateDirectoryW(L"C:\\b_lorn", nullptr);
   WriteFileBytes(kWorkingBitmap, "edited by hand");
+  const Clock::time_point start = Clock::now();
   ChildProcess host = StartHost(L"/s");
   const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kStartTimeout);
   ASSERT_NE(renderer, nullptr);
+  // The user waits from the start of the saver until snow is on the screen.
+  ASSERT_TRUE(PollUntil(kStartTimeout, [] {
+    const std::optional<ScreenImage> screen = CaptureScreen();
+    return screen && TakeSnowCensus(*screen).grey > 0;
+  }));
+  const auto firstSnow =
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+  std::printf("start of /s to the first snow on screen: %lld ms\n",
+              static_cast<long long>(firstSnow.count()));
   const HWND saver = FindTopLevelWindow(nullptr, kSaverCaption, host.id());
   ASSERT_NE(saver, nullptr);
   EXPECT_FALSE(IsWindowVisible(saver));

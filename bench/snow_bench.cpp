@@ -32,6 +32,7 @@
 #include "renderer_state.h"
 #include "snow_batch.h"
 #include "snow_flake.h"
+#include "texture.h"
 
 // Every operator new of the process is counted, including those inside the GL library. Plain
 // malloc calls from C code are not seen.
@@ -100,7 +101,7 @@ struct RunResult {
 };
 
 // A soft grey spot on black, close to the host's 64x64 flake picture: bright in the middle, faded
-// by 14 pixels and black from 21 outward. Built the way the renderer builds its texture, so the
+// by 14 pixels and black from 21 outward. Made into a texture by the renderer's own code, so the
 // sampling cost is the same.
 GLuint MakeFlakeTexture() {
   constexpr int kSize = 64;
@@ -108,7 +109,11 @@ GLuint MakeFlakeTexture() {
     double radius, value;
   };
   constexpr Stop kProfile[] = {{0, 226}, {10, 136}, {14, 35}, {16, 24}, {21, 0}};
-  std::vector<std::uint8_t> rgb(kSize * kSize * 3);
+  ImageRecord image;
+  image.sizeX = kSize;
+  image.sizeY = kSize;
+  image.data = std::make_unique<std::uint8_t[]>(kSize * kSize * 3);
+  std::uint8_t* rgb = image.data.get();
   for (int y = 0; y < kSize; ++y) {
     for (int x = 0; x < kSize; ++x) {
       const double r = std::hypot(x - kSize / 2 + 0.5, y - kSize / 2 + 0.5);
@@ -125,14 +130,7 @@ GLuint MakeFlakeTexture() {
       std::memset(&rgb[(y * kSize + x) * 3], grey, 3);
     }
   }
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  gluBuild2DMipmaps(GL_TEXTURE_2D, 3, kSize, kSize, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-  return name;
+  return MakeTexture(image);
 }
 
 // One corner of a flake's square, laid out for glTexCoordPointer/glColorPointer/glVertexPointer.

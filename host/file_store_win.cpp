@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ansi_text.h"
 #include "settings_system.h"
 
 namespace {
@@ -99,14 +100,7 @@ class SystemFiles final : public FileStore {
 
 class SystemAnsiCodePage final : public AnsiCodePage {
  public:
-  std::wstring Decode(std::string_view bytes) const override {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
-    return text;
-  }
+  std::wstring Decode(std::string_view bytes) const override { return DecodeAnsi(bytes); }
 
   std::string Encode(std::wstring_view text) const override {
     if (text.empty()) return {};

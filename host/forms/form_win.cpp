@@ -1,23 +1,12 @@
 #include "form.h"
 
 #include "form_timer.h"
+#include "window_class.h"
 
 namespace {
 
 constexpr wchar_t kFormClass[] = L"DriftmantleForm";
 int openForms = 0;
-
-void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW windowClass = {};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  windowClass.lpszClassName = kFormClass;
-  registered = RegisterClassExW(&windowClass) != 0;
-}
 
 }  // namespace
 
@@ -33,7 +22,7 @@ Form::~Form() {
 bool Form::Load() {
   if (window_ != nullptr) return true;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterFormClass(instance, WindowProc);
+  RegisterWindowClass(kFormClass, WindowProc);
   window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;

@@ -1,22 +1,12 @@
 #include "image_control.h"
 
+#include "window_class.h"
+
 #include <utility>
 
 namespace {
 
 constexpr wchar_t kImageClass[] = L"DriftmantleImage";
-
-void RegisterImageClass(HINSTANCE instance, WNDPROC procedure) {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW windowClass = {};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  windowClass.lpszClassName = kImageClass;
-  registered = RegisterClassExW(&windowClass) != 0;
-}
 
 }  // namespace
 
@@ -29,7 +19,7 @@ ImageControl::~ImageControl() {
 
 bool ImageControl::Create(HWND parent) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterImageClass(instance, WindowProc);
+  RegisterWindowClass(kImageClass, WindowProc);
   window_ = CreateWindowExW(0, kImageClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
                             instance, this);
   return window_ != nullptr;

@@ -2,6 +2,7 @@
 // windows.h first: mmsystem.h needs its types.
 #include <mmsystem.h>
 
+#include "ansi_text.h"
 #include "music_system.h"
 
 namespace {
@@ -27,15 +28,6 @@ std::optional<std::string> AnsiOf(std::wstring_view text) {
   return bytes;
 }
 
-std::wstring TextOf(const std::string& bytes) {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring text(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
-  return text;
-}
-
 // A name for the file that the sound service can open. NOTE: Wine's wave file reader opens files
 // through the ANSI code page even when given a wide name; the short name gets past that and, where
 // a volume keeps no short names, the wide long name still works on Windows.
@@ -59,7 +51,7 @@ class SystemPort final : public MciPort {
       std::string buffer(replyChars, '\0');
       const MCIERROR code =
           mciSendStringA(ansi->c_str(), length ? buffer.data() : nullptr, length, nullptr);
-      return {static_cast<std::int32_t>(code), TextOf(buffer)};
+      return {static_cast<std::int32_t>(code), DecodeAnsi(buffer)};
     }
     const std::wstring wide(command);
     std::wstring buffer(replyChars, L'\0');
@@ -74,7 +66,7 @@ class SystemPort final : public MciPort {
                             static_cast<UINT>(bufferChars))) {
       return std::nullopt;
     }
-    return TextOf(buffer);
+    return DecodeAnsi(buffer);
   }
 
   std::uint32_t WaveOutputDevices() override { return waveOutGetNumDevs(); }

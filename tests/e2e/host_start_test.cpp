@@ -111,6 +111,10 @@ TEST_F(HostStartTest, OpenSaverOrSettingsCaptionEndsEveryMode) {
     }
   }
   EXPECT_EQ(FolderExists(kWorkingFolder), folderBefore);
+
+  // A preview's caption is no marker: the start-up goes on and reports the missing renderer.
+  MarkerWindow preview(L"Preview Window");
+  ExpectMissingRendererBoxThenEnd(L"/s");
 }
 
 }  // namespace

@@ -11,11 +11,25 @@ endif()
 
 # A GoogleTest program whose cases become CTest tests. Under the Windows build CTest runs each
 # case through the Wine runner; discovery waits until test time so a build needs no Wine.
+# PER_LOCALE registers every case twice, under a Japanese system code page (932, suffix .ja) and
+# a Western one (1252, suffix .en): Wine takes its code page from LANG, which LC_ALL would
+# override. (Discovery flattens PROPERTIES into one list, so no value may itself be a list.)
 function(driftmantle_gtest target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "PER_LOCALE" "" "SOURCES;LIBRARIES;PROPERTIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main)
   driftmantle_warnings(${target})
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES ${ARG_PROPERTIES})
+  if(NOT ARG_PER_LOCALE)
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                         PROPERTIES ${ARG_PROPERTIES})
+    return()
+  endif()
+  foreach(locale IN ITEMS "ja;ja_JP.UTF-8" "en;C.UTF-8")
+    list(GET locale 0 suffix)
+    list(GET locale 1 lang)
+    gtest_discover_tests(${target} TEST_SUFFIX .${suffix}
+                         DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                         PROPERTIES ENVIRONMENT "LANG=${lang}" ENVIRONMENT_MODIFICATION
+                                    "LC_ALL=unset:" ${ARG_PROPERTIES})
+  endforeach()
 endfunction()

@@ -1,0 +1,161 @@
+// One full-screen saver run with the given music, as Windows starts it: the host and renderer in a
+// fresh program folder, the music file in a folder of its own beside them, /s, a while of snow,
+// then Escape on the renderer. The wall-clock times of each step are written out so that a
+// recording of the sound output, taken elsewhere on the same clock, can be lined up with the run.
+//
+//   sound_run_driver <seconds to run> <times file> <BgmKind> [music file]
+//
+// Exit code 0 when every step worked.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cwchar>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "child_process.h"
+#include "program_folder.h"
+#include "window_finder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr wchar_t kHostFile[] = L"氷花灯.scr";
+constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
+constexpr wchar_t kSettingsFile[] = L"氷花灯.ini";
+constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
+constexpr auto kStartTimeout = 30s;
+constexpr auto kEndTimeout = 10s;
+
+// The settings file's keys are code page 932 bytes whatever the system's code page.
+constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";  // "BGM区分"
+constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";  // "BGMﾌｧｲﾙ"
+
+// Seconds since 1970 on the system clock, which the recording side reads too. FILETIME counts
+// 100 ns steps from 1601; the coarse tick of GetSystemTimeAsFileTime (at worst about 16 ms) is
+// well below the half seconds the recording is judged by.
+double UnixSecondsNow() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  const unsigned long long ticks =
+      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  constexpr unsigned long long kTicksFrom1601To1970 = 116444736000000000ULL;
+  return static_cast<double>(ticks - kTicksFrom1601To1970) / 1e7;
+}
+
+// The text in the ANSI code page, or nothing when the code page cannot carry all of it: the host
+// reads the settings file in that code page.
+std::optional<std::string> AnsiOf(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const bool utf8 = GetACP() == CP_UTF8;
+  BOOL lossy = FALSE;
+  const int size = static_cast<int>(text.size());
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr,
+                                         utf8 ? nullptr : &lossy);
+  if (length == 0 || lossy) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
+// A folder name with a blank and letters beyond ASCII that the ANSI code page can carry, as a
+// user's music folder often has; a plain one only where the code page has neither.
+std::wstring MusicFolderName() {
+  for (const wchar_t* name : {L"音楽 フォルダ", L"Müsik Ördner"}) {
+    if (AnsiOf(name)) return name;
+  }
+  return L"Music Folder";
+}
+
+// For the log, which is read on the other side as UTF-8 whatever the code page.
+std::string Utf8Of(const std::wstring& text) {
+  const int size = static_cast<int>(text.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+  return bytes;
+}
+
+std::wstring FileNameOf(const std::wstring& path) {
+  const std::size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+bool WriteBytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+  file << bytes;
+  return static_cast<bool>(file);
+}
+
+int Fail(const char* what, unsigned long code = GetLastError()) {
+  std::fprintf(stderr, "sound_run_driver: %s (error %lu)\n", what, code);
+  return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: sound_run_driver <seconds> <times file> <kind> [music file]\n");
+    return 2;
+  }
+  const double runSeconds = std::wcstod(argv[1], nullptr);
+  if (!(runSeconds > 0 && runSeconds < 600)) return Fail("run time out of range", 0);
+  const std::wstring timesFile = argv[2];
+
+  ProgramFolder folder;
+  if (!folder.created()) return Fail("no program folder");
+  if (const unsigned long error = folder.Install(kHostFile)) return Fail("host copy", error);
+  if (const unsigned long error = folder.Install(kRendererFile)) {
+    return Fail("renderer copy", error);
+  }
+
+  // Integers as existing settings files hold them: a blank before a positive number.
+  std::string settings = "[Section]\r\n";
+  settings += std::string(kKeyBgmKind) + "= " + std::to_string(_wtoi(argv[3])) + "\r\n";
+  std::wstring musicFile;
+  if (argc == 5) {
+    const std::wstring musicFolder = folder.PathOf(MusicFolderName());
+    musicFile = musicFolder + L"\\" + FileNameOf(argv[4]);
+    if (!CreateDirectoryW(musicFolder.c_str(), nullptr)) return Fail("music folder");
+    if (!CopyFileW(argv[4], musicFile.c_str(), TRUE)) return Fail("music file copy");
+    const std::optional<std::string> musicFileBytes = AnsiOf(musicFile);
+    if (!musicFileBytes) return Fail("music file path outside the ANSI code page", 0);
+    settings += std::string(kKeyBgmFile) + "=" + *musicFileBytes + "\r\n";
+  }
+  if (!WriteBytes(folder.PathOf(kSettingsFile), settings)) return Fail("settings file");
+  std::printf("music file: %s\n", musicFile.empty() ? "(none)" : Utf8Of(musicFile).c_str());
+
+  const double hostStart = UnixSecondsNow();
+  ChildProcess host = ChildProcess::Start(folder.PathOf(kHostFile), L"/s", folder.path());
+  if (!host.started()) return Fail("host start", host.startError());
+  const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0,
+                                              std::chrono::milliseconds(kStartTimeout));
+  if (renderer == nullptr) return Fail("no renderer window", 0);
+  const double windowSeen = UnixSecondsNow();
+
+  // The run's length is the point here, not a wait for something to happen.
+  Sleep(static_cast<DWORD>(runSeconds * 1000));
+  if (!host.Running()) return Fail("host ended before Escape", 0);
+
+  const double escapePosted = UnixSecondsNow();
+  if (!PostMessageW(renderer, WM_KEYDOWN, VK_ESCAPE, 0)) return Fail("Escape not posted");
+  const std::optional<DWORD> exitCode =
+      host.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kEndTimeout));
+  if (!exitCode) return Fail("host still running after Escape", 0);
+  const double hostEnded = UnixSecondsNow();
+
+  char times[512];
+  std::snprintf(times, sizeof times,
+                "host_start %.3f\nwindow_seen %.3f\nescape_posted %.3f\nhost_ended %.3f\n",
+                hostStart, windowSeen, escapePosted, hostEnded);
+  std::printf("%shost exit code %lu\n", times, static_cast<unsigned long>(*exitCode));
+  if (!WriteBytes(timesFile, times)) return Fail("times file");
+  return 0;
+}

@@ -3,7 +3,7 @@
 #   cmake -DFUZZER=<program> -DCORPUS=<folder> -DWORK=<folder> -DSECONDS=<n> -P run_fuzzer.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/corpus ${WORK}/crashes)
-file(GLOB seeds ${CORPUS}/*.bmp)
+file(GLOB seeds ${CORPUS}/*.bmp ${CORPUS}/*.ini)
 file(COPY ${seeds} DESTINATION ${WORK}/corpus)
 execute_process(
   COMMAND ${FUZZER} -max_total_time=${SECONDS} -timeout=10 -rss_limit_mb=2048

@@ -9,13 +9,12 @@
 #include "child_process.h"
 #include "deadline.h"
 #include "program_folder.h"
+#include "shipped_names.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr wchar_t kHostFile[] = L"氷花灯.scr";
-constexpr wchar_t kPreviewCaption[] = L"Preview Window";
 constexpr int kAreaLeft = 200;
 constexpr int kAreaTop = 150;
 constexpr int kAreaWidth = 152;
@@ -74,11 +73,6 @@ class PreviewArea {
   HWND window_;
 };
 
-bool FolderExists(const wchar_t* path) {
-  const DWORD attributes = GetFileAttributesW(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 class HostPreviewTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,7 +95,7 @@ class HostPreviewTest : public ::testing::Test {
 // The still's pixels are checked in-process by the preview form's own test: a window that another
 // process paints inside ours is not composed onto the screen everywhere (Wine shows nothing).
 TEST_F(HostPreviewTest, PreviewFormCoversTheAreaAndTheHostEndsWithIt) {
-  const bool folderBefore = FolderExists(L"C:\\b_lorn");
+  const bool folderBefore = FolderExists(kWorkingFolder);
   ChildProcess host = StartHost(area_.Argument());
   ASSERT_TRUE(PumpUntil(10000ms, [&] {
     const HWND preview = area_.Preview();
@@ -118,7 +112,7 @@ TEST_F(HostPreviewTest, PreviewFormCoversTheAreaAndTheHostEndsWithIt) {
 
   area_.Destroy();
   EXPECT_EQ(host.WaitForExit(1000ms), 0u) << "host still running a second after its area went";
-  EXPECT_EQ(FolderExists(L"C:\\b_lorn"), folderBefore) << "preview touched the working folder";
+  EXPECT_EQ(FolderExists(kWorkingFolder), folderBefore) << "preview touched the working folder";
 }
 
 // The display settings dialog restarts its preview often; a running preview must not block the

@@ -10,22 +10,14 @@
 #include "deadline.h"
 #include "message_box.h"
 #include "program_folder.h"
+#include "shipped_names.h"
 #include "window_finder.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr wchar_t kHostFile[] = L"氷花灯.scr";
-constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
-constexpr wchar_t kHostTitle[] = L"氷花灯 (ScreenSaver)";
-constexpr wchar_t kWorkingFolder[] = L"C:\\b_lorn";
 constexpr auto kExitTimeout = 10s;
-
-bool FolderExists(const wchar_t* path) {
-  const DWORD attributes = GetFileAttributesW(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
 
 // A hidden top-level window with the given title, standing in for another copy's form.
 class MarkerWindow {

@@ -14,18 +14,13 @@
 #include "display_mode.h"
 #include "program_folder.h"
 #include "screen_capture.h"
+#include "shipped_names.h"
 #include "snow_census.h"
 #include "window_finder.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
-// The host finds the renderer by this title; the class carries the same name.
-constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
-// When the host has written its flake picture, flakes are textured rather than plain squares.
-constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
 
 constexpr int kRendererWidth = 1024;
 constexpr int kRendererHeight = 768;

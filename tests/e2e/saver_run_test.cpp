@@ -15,6 +15,7 @@
 #include "deadline.h"
 #include "program_folder.h"
 #include "screen_capture.h"
+#include "shipped_names.h"
 #include "snow_census.h"
 #include "window_finder.h"
 
@@ -23,12 +24,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-constexpr wchar_t kHostFile[] = L"氷花灯.scr";
-constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
 constexpr wchar_t kStandInFile[] = L"stand_in_renderer.exe";
-constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
-constexpr wchar_t kSaverCaption[] = L"Driftmantle_Main";
-constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
 // The host looks for the renderer's window twice a second; a little more is processing.
 constexpr auto kExitBound = 550ms;
 constexpr auto kStartTimeout = 20s;

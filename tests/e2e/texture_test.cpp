@@ -21,6 +21,7 @@
 #include "message_box.h"
 #include "program_folder.h"
 #include "screen_capture.h"
+#include "shipped_names.h"
 #include "snow_census.h"
 #include "window_finder.h"
 
@@ -29,10 +30,6 @@ namespace {
 using namespace std::chrono_literals;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
-constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
-constexpr wchar_t kWorkingFolder[] = L"C:\\b_lorn";
-constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
 constexpr wchar_t kErrorCaption[] = L"Error";
 // Untextured flakes are squares of this grey: the flake colour, 0.7, of full white.
 constexpr int kPlainFlakeGrey = 178;

@@ -18,16 +18,13 @@
 
 #include "child_process.h"
 #include "program_folder.h"
+#include "shipped_names.h"
 #include "window_finder.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr wchar_t kHostFile[] = L"氷花灯.scr";
-constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
-constexpr wchar_t kSettingsFile[] = L"氷花灯.ini";
-constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
 constexpr auto kStartTimeout = 30s;
 constexpr auto kEndTimeout = 10s;
 

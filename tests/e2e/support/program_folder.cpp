@@ -87,3 +87,8 @@ unsigned long ProgramFolder::Install(const std::wstring& fileName) const {
   if (!CopyFileW(source.c_str(), PathOf(fileName).c_str(), TRUE)) return GetLastError();
   return ERROR_SUCCESS;
 }
+
+bool FolderExists(const wchar_t* path) {
+  const DWORD attributes = GetFileAttributesW(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}

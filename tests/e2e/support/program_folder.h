@@ -27,3 +27,6 @@ class ProgramFolder {
 
 // The folder holding the running executable, without a trailing separator.
 std::wstring ExecutableFolder();
+
+// True when path names an existing folder.
+bool FolderExists(const wchar_t* path);

@@ -1,0 +1,13 @@
+#pragma once
+
+// The names by which the two programs meet each other, the user and Windows: files in the
+// program folder, window titles other programs look for, and the working folder.
+inline constexpr wchar_t kHostFile[] = L"氷花灯.scr";
+inline constexpr wchar_t kRendererFile[] = L"氷花灯.dll";
+inline constexpr wchar_t kSettingsFile[] = L"氷花灯.ini";
+inline constexpr wchar_t kHostTitle[] = L"氷花灯 (ScreenSaver)";
+inline constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
+inline constexpr wchar_t kSaverCaption[] = L"Driftmantle_Main";
+inline constexpr wchar_t kPreviewCaption[] = L"Preview Window";
+inline constexpr wchar_t kWorkingFolder[] = L"C:\\b_lorn";
+inline constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";

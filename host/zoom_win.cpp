@@ -4,17 +4,25 @@
 
 namespace {
 
-// The animation is decoration: a failure to play it changes nothing and is not recorded.
-void Zoom(HWND window, bool opening) {
-  RECT windowRect = {};
-  GetWindowRect(window, &windowRect);
-  const RECT point = {ZoomX, ZoomY, ZoomX, ZoomY};
-  DrawAnimatedRects(window, IDANI_CAPTION, opening ? &point : &windowRect,
-                    opening ? &windowRect : &point);
+RECT ZoomPoint() { return {ZoomX, ZoomY, ZoomX, ZoomY}; }
+
+RECT ScreenRectOf(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return rect;
 }
 
 }  // namespace
 
-void ZoomOpen(HWND window) { Zoom(window, true); }
+// The animation is decoration: a failure to play it changes nothing and is not recorded.
+void ZoomOpen(HWND window) {
+  const RECT from = ZoomPoint();
+  const RECT to = ScreenRectOf(window);
+  DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+}
 
-void ZoomClose(HWND window) { Zoom(window, false); }
+void ZoomClose(HWND window) {
+  const RECT from = ScreenRectOf(window);
+  const RECT to = ZoomPoint();
+  DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+}

@@ -11,9 +11,10 @@ on ring 2. The outline's corners are cut by one pixel, which rounds the frame. N
 every run writes the same bytes.
 """
 
-import struct
 import sys
 from pathlib import Path
+
+from bitmap24 import encode_bmp
 
 WIDTH, HEIGHT = 64, 25  # pixels
 RING = 4  # pixels of border the button uses
@@ -99,30 +100,12 @@ def check(face, rows):
         fail("outline missing at the left")
 
 
-def encode_bmp(rows):
-    """A 24-bit bitmap file with a 40-byte info header, rows stored bottom row first."""
-    row_bytes = WIDTH * 3
-    padding = (4 - row_bytes % 4) % 4
-    pixel_bytes = (row_bytes + padding) * HEIGHT
-    offset = 14 + 40
-    file_header = struct.pack("<2sIHHI", b"BM", offset + pixel_bytes, 0, 0, offset)
-    info_header = struct.pack(
-        "<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, pixel_bytes, RESOLUTION, RESOLUTION, 0, 0
-    )
-    pixels = bytearray()
-    for row in reversed(rows):
-        for red, green, blue in row:
-            pixels += bytes((blue, green, red))
-        pixels += bytes(padding)
-    return file_header + info_header + bytes(pixels)
-
-
 def main():
     folder = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).parent
     for face in FACES:
         rows = make_face(face)
         check(face, rows)
-        (folder / f"button_{face}.bmp").write_bytes(encode_bmp(rows))
+        (folder / f"button_{face}.bmp").write_bytes(encode_bmp(rows, RESOLUTION))
 
 
 if __name__ == "__main__":

@@ -10,9 +10,10 @@ out byte for byte the same on every run. The profile is checked before the file 
 """
 
 import math
-import struct
 import sys
 from pathlib import Path
+
+from bitmap24 import encode_bmp
 
 SIDE = 64  # pixels
 CENTRE = (SIDE - 1) / 2.0  # between the four middle pixels
@@ -92,27 +93,11 @@ def check(rows):
                 fail(f"pixel ({x}, {y}) at {r:.1f} px is {v}")
 
 
-def encode_bmp(rows):
-    """A 24-bit bitmap file with a 40-byte info header, rows stored bottom row first."""
-    row_bytes = SIDE * 3  # a multiple of 4 already: no padding
-    pixel_bytes = row_bytes * SIDE
-    offset = 14 + 40
-    file_header = struct.pack("<2sIHHI", b"BM", offset + pixel_bytes, 0, 0, offset)
-    info_header = struct.pack(
-        "<IiiHHIIiiII", 40, SIDE, SIDE, 1, 24, 0, pixel_bytes, RESOLUTION, RESOLUTION, 0, 0
-    )
-    pixels = bytearray()
-    for row in reversed(rows):
-        for v in row:
-            pixels += bytes((v, v, v))
-    return file_header + info_header + bytes(pixels)
-
-
 def main():
     output = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).with_name("snow_flake.bmp")
     rows = make_picture()
     check(rows)
-    output.write_bytes(encode_bmp(rows))
+    output.write_bytes(encode_bmp([[(v, v, v) for v in row] for row in rows], RESOLUTION))
 
 
 if __name__ == "__main__":

@@ -156,8 +156,8 @@ TEST_F(SaverRunTest, LateRendererWindowKeepsTheRunUntilItCloses) {
   const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, 10s);
   ASSERT_NE(renderer, nullptr);
   EXPECT_TRUE(host.Running()) << "the host gave up before the renderer's window came";
-  Sleep(1000);  // two more looks at the window while it is there
-  EXPECT_TRUE(host.Running());
+  // Two more looks at the window while it is there.
+  EXPECT_TRUE(HoldsThroughout(1000ms, [&] { return host.Running(); }));
   const auto latency = EndRunBy(host, renderer, WM_CLOSE, 0);
   EXPECT_GE(latency.count(), 0);
   EXPECT_LE(latency, kExitBound);
@@ -177,8 +177,8 @@ TEST_F(SaverRunTest, AudioCdWithoutADriveLeavesTheRunGoing) {
   ChildProcess host = StartHost(L"/s");
   const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kStartTimeout);
   ASSERT_NE(renderer, nullptr);
-  Sleep(1500);  // several CD polls' worth of time
-  EXPECT_TRUE(host.Running());
+  // Several CD polls' worth of time.
+  EXPECT_TRUE(HoldsThroughout(1500ms, [&] { return host.Running(); }));
   const auto latency = EndRunBy(host, renderer, WM_KEYDOWN, VK_ESCAPE);
   EXPECT_GE(latency.count(), 0);
   EXPECT_LE(latency, kExitBound);

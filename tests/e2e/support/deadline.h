@@ -40,3 +40,12 @@ bool PollUntil(Deadline::Clock::duration timeout, Condition condition,
     Sleep(nap < left ? nap : left);
   }
 }
+
+// True when condition() holds at every check over the whole period; false as soon as it fails,
+// so a program that gives up early fails the test at once instead of after a fixed wait.
+template <class Condition>
+bool HoldsThroughout(Deadline::Clock::duration period, Condition condition,
+                     std::chrono::milliseconds interval = std::chrono::milliseconds(50)) {
+  return !PollUntil(
+      period, [&] { return !condition(); }, interval);
+}

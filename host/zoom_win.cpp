@@ -1,4 +1,4 @@
-#include "zoom.h"
+#include "zoom_win.h"
 
 #include "host_state.h"
 

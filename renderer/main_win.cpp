@@ -52,12 +52,12 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  HWND window =
-      CreateRenderWindow(kRenderClassName, kRenderWidth, kRenderHeight, 0, kFullScreen, instance);
+  HWND window = CreateRenderWindow(kRendererWindowTitle, kRenderWidth, kRenderHeight, 0,
+                                   kFullScreen, instance);
   if (window == nullptr) {
     // The display mode and the cursor were taken before the window failed; give them back.
     RestoreDisplay();
-    UnregisterClassA(kRenderClassName, instance);
+    UnregisterClassA(kRendererWindowTitle, instance);
     return kWindowCreationFailed;
   }
   InitScene(window);

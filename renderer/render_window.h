@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
+#include "shared_names.h"
+
 // The fixed renderer settings: the display mode and window it asks for never change.
 constexpr int kRenderWidth = 1024;
 constexpr int kRenderHeight = 768;
 constexpr BYTE kColourBits = 16;
-constexpr char kRenderClassName[] = "Driftmantle_VC";
 constexpr bool kFullScreen = true;
 
 // The renderer's window-side state; one instance for the process.

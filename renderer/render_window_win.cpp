@@ -21,7 +21,7 @@ void RegisterRenderClass(HINSTANCE instance) {
   windowClass.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));      // IDI_APPLICATION
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kRenderClassName;
+  windowClass.lpszClassName = kRendererWindowTitle;
   // A class left registered by an earlier failure is as good as a new one.
   RegisterClassA(&windowClass);
 }
@@ -73,8 +73,9 @@ HWND CreateRenderWindow(const char* title, int width, int height, DWORD style, b
   hInstance = instance;
   RECT frame = {0, 0, width, height};
   AdjustWindowRect(&frame, style, FALSE);
-  HWND window = CreateWindowExA(0, kRenderClassName, title, style, 0, 0, frame.right - frame.left,
-                                frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+  HWND window =
+      CreateWindowExA(0, kRendererWindowTitle, title, style, 0, 0, frame.right - frame.left,
+                      frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   if (window == nullptr) return nullptr;
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
@@ -124,5 +125,5 @@ void Teardown() {
     hWnd = nullptr;
   }
   RestoreDisplay();
-  UnregisterClassA(kRenderClassName, hInstance);
+  UnregisterClassA(kRendererWindowTitle, hInstance);
 }

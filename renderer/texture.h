@@ -3,9 +3,6 @@
 #include "gl_headers.h"
 #include "image_record.h"
 
-// The working bitmap the host writes just before it starts the renderer.
-constexpr char kTexturePath[] = "c:\\b_lorn\\Driftmantle.bmp";
-
 // Makes the flakes' texture from the working bitmap and stores it in textureName. A missing or
 // unreadable file leaves textureName 0 and the flakes untextured. Always returns true.
 bool LoadTextures();

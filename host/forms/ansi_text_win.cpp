@@ -1,4 +1,4 @@
-#include "ansi_text.h"
+#include "ansi_text_win.h"
 
 #include <windows.h>
 

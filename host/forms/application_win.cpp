@@ -1,4 +1,4 @@
-#include "application.h"
+#include "application_win.h"
 
 #include <vector>
 

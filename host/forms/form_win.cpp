@@ -1,7 +1,7 @@
-#include "form.h"
+#include "form_win.h"
 
-#include "form_timer.h"
-#include "window_class.h"
+#include "form_timer_win.h"
+#include "window_class_win.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "image_control.h"
+#include "image_control_win.h"
 
-#include "window_class.h"
+#include "window_class_win.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "picture_win.h"
 
 #include <objbase.h>
 #include <ocidl.h>

@@ -1,11 +1,11 @@
-#include "statements.h"
+#include "statements_win.h"
 
 #include <windows.h>
 
 #include <utility>
 #include <vector>
 
-#include "application.h"
+#include "application_win.h"
 
 bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
 

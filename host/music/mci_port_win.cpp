@@ -2,8 +2,8 @@
 // windows.h first: mmsystem.h needs its types.
 #include <mmsystem.h>
 
-#include "ansi_text.h"
-#include "music_system.h"
+#include "ansi_text_win.h"
+#include "music_system_win.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "bmp_encoder.h"
 #include "recording_services.h"
+#include "shared_names.h"
 #include "temp_file.h"
 #include "texture.h"
 
@@ -123,18 +124,18 @@ TEST(LoadBitmapFile, MissingFileIsSilent) {
 // An empty working bitmap opens for the C library but cannot be mapped. Whatever working bitmap
 // the machine had is put back afterwards.
 TEST(LoadBitmapFile, EmptyWorkingBitmapCannotBeOpenedAsAPicture) {
-  std::ifstream previous(kTexturePath, std::ios::binary);
+  std::ifstream previous(kWorkingBitmap, std::ios::binary);
   const std::vector<char> saved{std::istreambuf_iterator<char>(previous), {}};
   const bool hadFile = previous.is_open();
   previous.close();
   const bool madeFolder = CreateDirectoryA("c:\\b_lorn", nullptr) != FALSE;
-  std::ofstream(kTexturePath, std::ios::binary | std::ios::trunc).close();
+  std::ofstream(kWorkingBitmap, std::ios::binary | std::ios::trunc).close();
   RecordingServices services;
-  EXPECT_EQ(LoadBitmapFile(kTexturePath, services), nullptr);
+  EXPECT_EQ(LoadBitmapFile(kWorkingBitmap, services), nullptr);
   EXPECT_EQ(services.messages, Messages{"Failed to open DIB file c:\\b_lorn\\Driftmantle.bmp.\n"});
-  ExpectReleased(kTexturePath, services);
+  ExpectReleased(kWorkingBitmap, services);
   if (hadFile) {
-    std::ofstream(kTexturePath, std::ios::binary).write(saved.data(), std::ssize(saved));
+    std::ofstream(kWorkingBitmap, std::ios::binary).write(saved.data(), std::ssize(saved));
   }
   if (madeFolder) RemoveDirectoryA("c:\\b_lorn");
 }

@@ -4,9 +4,9 @@
 #include <chrono>
 #include <functional>
 
-#include "form.h"
-#include "form_timer.h"
-#include "image_control.h"
+#include "form_timer_win.h"
+#include "form_win.h"
+#include "image_control_win.h"
 
 namespace {
 

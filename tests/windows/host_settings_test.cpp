@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "host_state.h"
-#include "settings_system.h"
+#include "settings_system_win.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "picture_file.h"
-#include "preview_form.h"
+#include "preview_form_win.h"
 
 namespace {
 

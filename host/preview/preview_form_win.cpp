@@ -1,7 +1,7 @@
-#include "preview_form.h"
+#include "preview_form_win.h"
 
 #include "host_state.h"
-#include "picture.h"
+#include "picture_win.h"
 #include "resource_ids.h"
 
 // Borderless, so that its client area is the whole preview area.

@@ -1,12 +1,13 @@
-#include "saver_form.h"
+#include "saver_form_win.h"
 
 #include <windows.h>
 
-#include "application.h"
+#include "application_win.h"
 #include "host_paths.h"
 #include "host_state.h"
-#include "music_system.h"
+#include "music_system_win.h"
 #include "resource_ids.h"
+#include "shared_names.h"
 #include "start_arguments.h"
 
 namespace {
@@ -24,7 +25,7 @@ SaverForm::SaverForm()
 void SaverForm::OnLoad() {
   Display = LoadPictureResource(IDR_SNOW_PICTURE);
   // The renderer reads the picture once while it starts, so it is written first.
-  SavePicture(Display, kWorkingBitmap);
+  SavePicture(Display, kWorkingBitmapW.data());
   renderer_ = StartProgram(ProgramFolder() + kRendererFileName);
   StartMusic();
 }
@@ -49,7 +50,7 @@ void SaverForm::StartMusic() {
 }
 
 void SaverForm::CheckRenderer() {
-  const bool windowFound = FindWindowW(nullptr, kRendererWindowTitle) != nullptr;
+  const bool windowFound = FindWindowW(nullptr, kRendererWindowTitleW.data()) != nullptr;
   if (!watch_.RunIsOver(windowFound, renderer_.Running())) return;
   Timer3.SetEnabled(false);
   Unload();

@@ -7,8 +7,6 @@
 // form the argument asks for. The program then lives as long as that form does.
 void Main(const std::wstring& argumentText);
 
-// The working folder shared with the renderer, which reads its texture from there.
-inline constexpr wchar_t kWorkingFolder[] = L"C:\\b_lorn";
 // Captions that mark a running saver and an open settings dialog for every later start.
 inline constexpr wchar_t kSaverCaption[] = L"Driftmantle_Main";
 inline constexpr wchar_t kSettingsCaption[] = L"<氷花灯>";

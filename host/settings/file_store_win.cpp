@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ansi_text.h"
-#include "settings_system.h"
+#include "ansi_text_win.h"
+#include "settings_system_win.h"
 
 namespace {
 

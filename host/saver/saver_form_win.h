@@ -1,10 +1,10 @@
 #pragma once
 
-#include "form.h"
-#include "form_timer.h"
-#include "picture.h"
+#include "form_timer_win.h"
+#include "form_win.h"
+#include "picture_win.h"
 #include "saver_run.h"
-#include "statements.h"
+#include "statements_win.h"
 
 // Driftmantle_S: the hidden form that carries a full-screen saver run on the host's side. It
 // writes the flake picture, starts the renderer and the music, then watches for the renderer's
@@ -34,8 +34,3 @@ class SaverForm final : public Form {
 
 // Loads the saver form without showing it, which starts the run.
 void LoadSaverForm();
-
-// Where the host leaves the flake picture for the renderer.
-inline constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
-// The renderer's window title, by which the run is watched.
-inline constexpr wchar_t kRendererWindowTitle[] = L"Driftmantle_VC";

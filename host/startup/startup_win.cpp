@@ -1,17 +1,18 @@
-#include "startup.h"
+#include "startup_win.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "application.h"
+#include "application_win.h"
 #include "host_paths.h"
 #include "host_state.h"
-#include "preview_form.h"
-#include "saver_form.h"
-#include "settings_system.h"
+#include "preview_form_win.h"
+#include "saver_form_win.h"
+#include "settings_system_win.h"
+#include "shared_names.h"
 #include "start_arguments.h"
-#include "statements.h"
+#include "statements_win.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void Main(const std::wstring& argumentText) {
     if (!ShowPreview(WindowOfHandle(request.previewHandle))) EndProgram();
     return;
   }
-  CreateFolder(kWorkingFolder);
+  CreateFolder(kWorkingFolderW.data());
   LoadSettings();
   if (!FileExists(ProgramFolder() + kRendererFileName)) {
     ShowMessage(kMissingRendererText);

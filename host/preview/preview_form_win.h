@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "form.h"
-#include "image_control.h"
+#include "form_win.h"
+#include "image_control_win.h"
 
 // Driftmantle_R: the still of the snow shown inside the display settings' preview area.
 class PreviewForm final : public Form {

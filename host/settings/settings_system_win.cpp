@@ -1,6 +1,6 @@
-#include "settings_system.h"
+#include "settings_system_win.h"
 
-#include "application.h"
+#include "application_win.h"
 #include "host_paths.h"
 
 std::wstring SettingsFilePath() { return SettingsFilePath(ProgramFolder()); }

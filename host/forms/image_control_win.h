@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "picture.h"
+#include "picture_win.h"
 
 // An image control: draws its picture at the picture's own size at its top-left corner, without
 // stretching; the rest of the control shows the form's background.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "button_face.h"
+#include "mouse_button.h"
 #include "property_store.h"
 
 // Command: the owner-drawn push button of the settings dialog. It keeps a small visual state
@@ -32,8 +33,6 @@ class ButtonContainer {
   virtual void PropertyChanged(std::wstring_view name) = 0;
   virtual ButtonFont AmbientFont() = 0;
 };
-
-enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 
 // 0 until Initialize; then resting, hovered, focused, and focused with the pointer over it.
 enum class ViewState : std::uint8_t {

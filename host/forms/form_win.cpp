@@ -1,12 +1,19 @@
 #include "form_win.h"
 
+#include "application_win.h"
 #include "form_timer_win.h"
 #include "window_class_win.h"
 
 namespace {
 
 constexpr wchar_t kFormClass[] = L"DriftmantleForm";
+// Counted from the window's first message to its last, so a form destroyed in any way, even
+// half made, is counted out.
 int openForms = 0;
+
+void FormWindowGone() {
+  if (--openForms == 0) PostQuitMessage(0);
+}
 
 }  // namespace
 
@@ -14,6 +21,7 @@ Form::Form(std::wstring caption, DWORD style) : caption_(std::move(caption)), st
 
 Form::~Form() {
   if (window_ != nullptr) {
+    // No handler may run on a form that is being taken apart; the count still sees the end.
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
@@ -26,7 +34,6 @@ bool Form::Load() {
   window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
-  ++openForms;
   for (FormTimer* timer : timers_) timer->Arm();
   OnLoad();
   return true;
@@ -34,7 +41,11 @@ bool Form::Load() {
 
 void Form::Show() {
   if (window_ == nullptr && !Load()) return;
+  // Resized once before the first paint; the size the system reports while showing the window
+  // for the first time is the one just handled.
+  if (!displayed_) OnResize();
   ShowWindow(window_, SW_SHOW);
+  displayed_ = true;
   UpdateWindow(window_);
 }
 
@@ -47,10 +58,11 @@ void Form::ShowModal() {
   }
 }
 
-void Form::Unload() {
-  if (window_ == nullptr) return;
-  if (!OnQueryUnload()) return;
+bool Form::Unload() {
+  if (window_ == nullptr) return true;
+  if (!OnQueryUnload()) return false;
   DestroyWindow(window_);
+  return window_ == nullptr;
 }
 
 void Form::Move(int left, int top, int width, int height) {
@@ -63,8 +75,17 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     auto* creating = static_cast<Form*>(create->lpCreateParams);
     creating->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+    ++openForms;
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    if (form != nullptr) {
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      form->window_ = nullptr;
+    }
+    FormWindowGone();
+    return 0;
+  }
   if (form == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   return form->HandleMessage(message, wParam, lParam);
 }
@@ -75,12 +96,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Unload();
       return 0;
     case WM_QUERYENDSESSION:
-      // Log-off or shutdown asks every form to unload, as a close would.
-      Unload();
-      return TRUE;
+      // Log-off or shutdown asks every form to unload, as a close would; a form that refuses
+      // holds the session open.
+      return Unload() ? TRUE : FALSE;
     case WM_SIZE:
-      OnResize();
+      if (displayed_) OnResize();
       return 0;
+    case WM_SETCURSOR:
+      if (ShowApplicationPointer()) return TRUE;
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wParam));
       return 1;
@@ -89,9 +113,6 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       OnUnload();
-      return 0;
-    case WM_NCDESTROY:
-      Destroyed();
       return 0;
     default:
       return DefWindowProcW(window_, message, wParam, lParam);
@@ -113,12 +134,6 @@ void Form::DispatchTimer(UINT_PTR id) {
       return;
     }
   }
-}
-
-void Form::Destroyed() {
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  window_ = nullptr;
-  if (--openForms == 0) PostQuitMessage(0);
 }
 
 int RunForms() {

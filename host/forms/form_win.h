@@ -20,11 +20,13 @@ class Form {
 
   // Creates the window hidden and raises the load event. False when the window cannot be made.
   bool Load();
+  // The first display raises resize, after load, so a resize handler sees the loaded controls.
   void Show();
   // Shows the form with no owner and returns once it is gone.
   void ShowModal();
-  // Asks the form to unload: query-unload may refuse; otherwise the window is destroyed.
-  void Unload();
+  // Asks the form to unload: query-unload may refuse; otherwise the window is destroyed. True
+  // when the form is gone.
+  bool Unload();
 
   HWND window() const { return window_; }
   void SetBackColour(COLORREF colour) { backColour_ = colour; }
@@ -43,11 +45,12 @@ class Form {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintBackground(HDC deviceContext);
   void DispatchTimer(UINT_PTR id);
-  void Destroyed();
 
   std::wstring caption_;
   DWORD style_;
   HWND window_ = nullptr;
+  // Size changes before the first display are the window being made, not the user's.
+  bool displayed_ = false;
   COLORREF backColour_ = RGB(0, 0, 0);
   std::vector<FormTimer*> timers_;
 };

@@ -24,8 +24,10 @@ bool ShowPreview(HWND previewWindow) {
   static PreviewForm previewForm;
   previewForm.Load();
   HWND form = previewForm.window();
+  // A child must not keep WS_POPUP: a window with both may take the activation from the
+  // display settings window it lives in.
   const LONG style = GetWindowLongA(form, GWL_STYLE);
-  LastApiResult = SetWindowLongA(form, GWL_STYLE, style | WS_CHILD);
+  LastApiResult = SetWindowLongA(form, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
   LastApiResult =
       static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(SetParent(form, previewWindow)));
   previewForm.Move(0, 0, width, height);

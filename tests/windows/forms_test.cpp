@@ -3,7 +3,9 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 
+#include "application_win.h"
 #include "form_timer_win.h"
 #include "form_win.h"
 #include "image_control_win.h"
@@ -71,12 +73,87 @@ TEST(Forms, CloseAsksQueryUnloadAndLastFormEndsTheLoop) {
   EXPECT_EQ(form.window(), nullptr);
 }
 
-TEST(Forms, LogOffAsksEveryFormToUnload) {
+// A refusal holds the session open and keeps the form; consent lets the form go.
+TEST(Forms, LogOffAsksEveryFormToUnloadAndReportsARefusal) {
   RecordingForm form(L"Session form");
   ASSERT_TRUE(form.Load());
+  form.allowUnload = false;
+  EXPECT_EQ(SendMessageW(form.window(), WM_QUERYENDSESSION, 0, 0), FALSE);
+  ASSERT_NE(form.window(), nullptr);
+  form.allowUnload = true;
   EXPECT_EQ(SendMessageW(form.window(), WM_QUERYENDSESSION, 0, 0), TRUE);
-  EXPECT_EQ(form.queries, 1);
+  EXPECT_EQ(form.queries, 2);
   EXPECT_EQ(form.window(), nullptr);
+}
+
+// Forms whose windows end without an unload still leave the count of open forms, so the message
+// loop does not wait for them: it returns at once and leaves the quit request unread.
+TEST(Forms, AFormDestroyedAnyWayIsCountedOut) {
+  {
+    RecordingForm dropped(L"Dropped form");
+    ASSERT_TRUE(dropped.Load());
+    RecordingForm destroyed(L"Destroyed form");
+    ASSERT_TRUE(destroyed.Load());
+    DestroyWindow(destroyed.window());
+    EXPECT_EQ(destroyed.window(), nullptr);
+  }
+  PostQuitMessage(0);
+  EXPECT_EQ(RunForms(), 0);
+  MSG message;
+  EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+class ResizingForm : public Form {
+ public:
+  ResizingForm() : Form(L"Resizing form") {}
+  std::wstring events;
+
+ protected:
+  void OnLoad() override { events += L'L'; }
+  void OnResize() override { events += L'R'; }
+};
+
+TEST(Forms, ResizeComesAfterLoadAtFirstDisplayAndOnLaterSizeChanges) {
+  ResizingForm form;
+  ASSERT_TRUE(form.Load());
+  form.Move(10, 10, 300, 200);
+  EXPECT_EQ(form.events, L"L");
+  form.Show();
+  EXPECT_EQ(form.events, L"LR");
+  form.Move(10, 10, 320, 210);
+  EXPECT_EQ(form.events, L"LRR");
+  form.Unload();
+}
+
+// The hourglass holds over every window of the program, above a control's own pointer, until
+// the default is set again; then each window shows its own pointer.
+TEST(ApplicationPointer, HourglassHoldsOverEveryWindowUntilSetBack) {
+  RecordingForm first(L"First form");
+  RecordingForm second(L"Second form");
+  ASSERT_TRUE(first.Load());
+  ASSERT_TRUE(second.Load());
+  ImageControl image;
+  ASSERT_TRUE(image.Create(second.window(), {0, 0, 20, 20}));
+  HCURSOR hand = LoadCursorW(nullptr, MAKEINTRESOURCEW(32649));  // IDC_HAND
+  HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+  HCURSOR hourglass = LoadCursorW(nullptr, MAKEINTRESOURCEW(32514));
+  image.SetPointer(hand);
+  const auto pointerOver = [](HWND window) {
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+
+  SetApplicationPointer(ApplicationPointer::Hourglass);
+  EXPECT_EQ(pointerOver(first.window()), hourglass);
+  EXPECT_EQ(pointerOver(second.window()), hourglass);
+  EXPECT_EQ(pointerOver(image.window()), hourglass);
+
+  SetApplicationPointer(ApplicationPointer::Default);
+  EXPECT_EQ(pointerOver(image.window()), hand);
+  EXPECT_EQ(pointerOver(second.window()), arrow);
+  first.Unload();
+  second.Unload();
 }
 
 TEST(FormTimers, TickThroughTheQueueOnlyWhileOnAndSurviveAPeriodChange) {

@@ -1,0 +1,191 @@
+#include "child_control_win.h"
+
+#include <windowsx.h>
+
+#include "application_win.h"
+#include "surface_win.h"
+#include "window_class_win.h"
+
+namespace {
+
+POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+ChildControl::~ChildControl() {
+  if (window_ != nullptr) {
+    // The object is going: no message of the window's end may reach it.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+bool ChildControl::Create(HWND parent, RECT bounds, DWORD extraStyle) {
+  if (window_ != nullptr) return true;
+  RegisterWindowClass(className_, WindowProc);
+  return CreateWindowExW(0, className_, L"", WS_CHILD | WS_VISIBLE | extraStyle, bounds.left,
+                         bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                         nullptr, GetModuleHandleW(nullptr), this) != nullptr;
+}
+
+void ChildControl::Move(int left, int top, int width, int height) {
+  if (window_ != nullptr) MoveWindow(window_, left, top, width, height, TRUE);
+}
+
+SIZE ChildControl::ClientSize() const {
+  RECT client = {};
+  if (window_ != nullptr) GetClientRect(window_, &client);
+  return {client.right, client.bottom};
+}
+
+void ChildControl::SetBackground(ControlBackground background) {
+  background_ = background;
+  Repaint();
+}
+
+void ChildControl::SetBackColour(COLORREF colour) {
+  backColour_ = colour;
+  Repaint();
+}
+
+void ChildControl::Repaint() {
+  if (window_ == nullptr) return;
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+}
+
+LRESULT CALLBACK ChildControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* creating =
+        static_cast<ChildControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    creating->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+  }
+  auto* control = reinterpret_cast<ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (control == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    control->window_ = nullptr;
+    return 0;
+  }
+  return control->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT ChildControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      PaintWindow();
+      return 0;
+    case WM_ERASEBKGND:
+      // Asked by a transparent child for what lies behind it (or by the system, just before
+      // the same pixels arrive from the off-screen surface).
+      DrawWhole(reinterpret_cast<HDC>(wParam), ClientSize());
+      return 1;
+    case WM_LBUTTONDOWN:
+      ButtonDown(MouseButton::Left, lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+      ButtonDown(MouseButton::Right, lParam);
+      return 0;
+    case WM_MBUTTONDOWN:
+      ButtonDown(MouseButton::Middle, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      ButtonUp(MouseButton::Left, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      ButtonUp(MouseButton::Right, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      ButtonUp(MouseButton::Middle, lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(PointOf(lParam));
+      return 0;
+    case WM_CAPTURECHANGED:
+      CaptureChanged(reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_SETFOCUS:
+      OnFocusGained();
+      return 0;
+    case WM_KILLFOCUS:
+      OnFocusLost();
+      return 0;
+    case WM_SIZE:
+      OnSize({LOWORD(lParam), HIWORD(lParam)});
+      return 0;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_SETCURSOR:
+      if (ShowApplicationPointer() || SetOwnPointer()) return TRUE;
+      break;
+    default:
+      break;
+  }
+  if (const std::optional<LRESULT> handled = OnMessage(message, wParam, lParam)) return *handled;
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void ChildControl::ButtonDown(MouseButton button, LPARAM lParam) {
+  const bool focusable = (GetWindowLongPtrW(window_, GWL_STYLE) & WS_TABSTOP) != 0;
+  // The focus arrives before the press itself is handled, as with the system's buttons.
+  if (button == MouseButton::Left && focusable && GetFocus() != window_) SetFocus(window_);
+  if (buttonsDown_ == 0) SetCapture(window_);
+  buttonsDown_ |= static_cast<int>(button);
+  OnMouseDown(button, PointOf(lParam));
+}
+
+void ChildControl::ButtonUp(MouseButton button, LPARAM lParam) {
+  buttonsDown_ &= ~static_cast<int>(button);
+  // Released before the handler runs: a click may open a window that wants the mouse.
+  if (buttonsDown_ == 0 && GetCapture() == window_) ReleaseCapture();
+  OnMouseUp(button, PointOf(lParam));
+}
+
+void ChildControl::CaptureChanged(HWND taker) {
+  if (taker == window_ || buttonsDown_ == 0) return;
+  buttonsDown_ = 0;
+  OnPressAbandoned();
+}
+
+bool ChildControl::SetOwnPointer() {
+  if (pointer_ == nullptr) return false;
+  SetCursor(pointer_);
+  return true;
+}
+
+void ChildControl::PaintWindow() {
+  PAINTSTRUCT paint;
+  HDC screen = BeginPaint(window_, &paint);
+  const SIZE size = ClientSize();
+  Surface surface(screen, size);
+  if (surface) {
+    DrawWhole(surface.dc(), size);
+    surface.CopyTo(screen, 0, 0);
+  }
+  EndPaint(window_, &paint);
+}
+
+void ChildControl::DrawWhole(HDC surface, SIZE size) {
+  FillBackground(surface, size);
+  Paint(surface, size);
+}
+
+void ChildControl::FillBackground(HDC surface, SIZE size) {
+  if (background_ == ControlBackground::Opaque) {
+    const RECT whole = {0, 0, size.cx, size.cy};
+    HBRUSH brush = CreateSolidBrush(backColour_);
+    FillRect(surface, &whole, brush);
+    DeleteObject(brush);
+    return;
+  }
+  // Transparent: the container paints its own background under the control's rectangle.
+  HWND parent = GetParent(window_);
+  POINT origin = {0, 0};
+  MapWindowPoints(window_, parent, &origin, 1);
+  POINT previous;
+  SetWindowOrgEx(surface, origin.x, origin.y, &previous);
+  SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface), 0);
+  SetWindowOrgEx(surface, previous.x, previous.y, nullptr);
+}

@@ -23,9 +23,10 @@ ChildControl::~ChildControl() {
 bool ChildControl::Create(HWND parent, RECT bounds, DWORD extraStyle) {
   if (window_ != nullptr) return true;
   RegisterWindowClass(className_, WindowProc);
-  return CreateWindowExW(0, className_, L"", WS_CHILD | WS_VISIBLE | extraStyle, bounds.left,
-                         bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                         nullptr, GetModuleHandleW(nullptr), this) != nullptr;
+  return CreateWindowExW(0, className_, text_.c_str(), WS_CHILD | WS_VISIBLE | extraStyle,
+                         bounds.left, bounds.top, bounds.right - bounds.left,
+                         bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleW(nullptr),
+                         this) != nullptr;
 }
 
 void ChildControl::Move(int left, int top, int width, int height) {
@@ -46,6 +47,11 @@ void ChildControl::SetBackground(ControlBackground background) {
 void ChildControl::SetBackColour(COLORREF colour) {
   backColour_ = colour;
   Repaint();
+}
+
+void ChildControl::SetText(const std::wstring& text) {
+  text_ = text;
+  if (window_ != nullptr) SetWindowTextW(window_, text_.c_str());
 }
 
 void ChildControl::Repaint() {

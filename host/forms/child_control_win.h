@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "mouse_button.h"
 
@@ -29,11 +30,14 @@ class ChildControl {
 
   void SetBackground(ControlBackground background);
   void SetBackColour(COLORREF colour);
+  COLORREF backColour() const { return backColour_; }
   // The control's own mouse pointer; null for the default arrow. It does not survive the
   // control's window: the caller owns it.
   void SetPointer(HCURSOR pointer) { pointer_ = pointer; }
   // Paints the control now, through the off-screen surface.
   void Repaint();
+  // The window's own text, by which the system and screen readers name the control.
+  void SetText(const std::wstring& text);
 
  protected:
   explicit ChildControl(const wchar_t* className) : className_(className) {}
@@ -67,6 +71,7 @@ class ChildControl {
 
   const wchar_t* className_;
   HWND window_ = nullptr;
+  std::wstring text_;
   ControlBackground background_ = ControlBackground::Opaque;
   COLORREF backColour_ = RGB(255, 255, 255);
   HCURSOR pointer_ = nullptr;

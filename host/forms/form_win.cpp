@@ -53,6 +53,8 @@ void Form::ShowModal() {
   Show();
   MSG message;
   while (window_ != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Tab, Shift+Tab and Escape work as in any dialog.
+    if (IsDialogMessageW(window_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
@@ -111,6 +113,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       DispatchTimer(wParam);
       return 0;
+    case WM_COMMAND:
+      // Escape in a modal form, which the dialog manager turns into a cancel command, closes it
+      // as the close box does.
+      if (LOWORD(wParam) == IDCANCEL) Unload();
+      return 0;
     case WM_DESTROY:
       OnUnload();
       return 0;
@@ -119,7 +126,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+HDC Form::Canvas() {
+  if (window_ == nullptr) return nullptr;
+  RECT client;
+  GetClientRect(window_, &client);
+  return canvas_.Fit({client.right, client.bottom}, backColour_);
+}
+
+void Form::Refresh() {
+  if (window_ != nullptr)
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void Form::PaintBackground(HDC deviceContext) {
+  if (canvas_.CopyTo(deviceContext, 0, 0)) return;
   RECT client;
   GetClientRect(window_, &client);
   HBRUSH brush = CreateSolidBrush(backColour_);

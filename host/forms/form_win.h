@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "surface_win.h"
+
 class FormTimer;
 
 // A form: a top-level window whose caption is its title, driven by load, resize, query-unload
@@ -30,6 +32,10 @@ class Form {
 
   HWND window() const { return window_; }
   void SetBackColour(COLORREF colour) { backColour_ = colour; }
+  // The form's persistent picture, the size of its client area, shown under its controls and
+  // again whenever the form is uncovered; null before load. Refresh shows what was drawn.
+  HDC Canvas();
+  void Refresh();
   void Move(int left, int top, int width, int height);
 
  protected:
@@ -52,6 +58,7 @@ class Form {
   // Size changes before the first display are the window being made, not the user's.
   bool displayed_ = false;
   COLORREF backColour_ = RGB(0, 0, 0);
+  PersistentImage canvas_;
   std::vector<FormTimer*> timers_;
 };
 

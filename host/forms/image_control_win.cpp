@@ -6,17 +6,15 @@ ImageControl::ImageControl() : ChildControl(L"DriftmantleImage") {
   SetBackground(ControlBackground::Transparent);
 }
 
-void ImageControl::SetPicture(Picture picture) {
+void ImageControl::SetPicture(std::shared_ptr<const Picture> picture) {
   picture_ = std::move(picture);
   Repaint();
 }
 
 void ImageControl::Paint(HDC surface, SIZE) {
-  if (!picture_) return;
-  const SIZE size = picture_.size();
-  HDC source = CreateCompatibleDC(surface);
-  HGDIOBJ previous = SelectObject(source, picture_.bitmap());
-  BitBlt(surface, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
-  SelectObject(source, previous);
-  DeleteDC(source);
+  if (picture_) picture_->DrawAt(surface, 0, 0);
+}
+
+void ImageControl::OnMouseDown(MouseButton button, POINT) {
+  if (onMouseDown) onMouseDown(button);
 }

@@ -30,6 +30,18 @@ SIZE Picture::size() const {
   return {info.bmWidth, info.bmHeight};
 }
 
+bool Picture::DrawAt(HDC target, int left, int top) const {
+  if (bitmap_ == nullptr) return false;
+  const SIZE whole = size();
+  HDC source = CreateCompatibleDC(target);
+  if (source == nullptr) return false;
+  HGDIOBJ previous = SelectObject(source, bitmap_);
+  const bool drawn = BitBlt(target, left, top, whole.cx, whole.cy, source, 0, 0, SRCCOPY) != 0;
+  SelectObject(source, previous);
+  DeleteDC(source);
+  return drawn;
+}
+
 namespace {
 
 // The resource bytes copied into a movable global block, as OLE's picture loader wants a stream.

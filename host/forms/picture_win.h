@@ -15,6 +15,8 @@ class Picture {
 
   HBITMAP bitmap() const { return bitmap_; }
   SIZE size() const;
+  // Copies the whole picture, unstretched, to the target with its top left at (left, top).
+  bool DrawAt(HDC target, int left, int top) const;
   explicit operator bool() const { return bitmap_ != nullptr; }
 
  private:

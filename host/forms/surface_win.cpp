@@ -50,3 +50,15 @@ void Surface::Release() {
   previousBitmap_ = nullptr;
   size_ = {0, 0};
 }
+
+HDC PersistentImage::Fit(SIZE size, COLORREF background) {
+  const SIZE held = surface_.size();
+  if (surface_ && held.cx == size.cx && held.cy == size.cy) return surface_.dc();
+  surface_ = Surface(nullptr, size);
+  if (!surface_) return nullptr;
+  const RECT whole = {0, 0, size.cx, size.cy};
+  HBRUSH brush = CreateSolidBrush(background);
+  FillRect(surface_.dc(), &whole, brush);
+  DeleteObject(brush);
+  return surface_.dc();
+}

@@ -30,3 +30,16 @@ class Surface {
   HGDIOBJ previousBitmap_ = nullptr;
   SIZE size_ = {0, 0};
 };
+
+// The persistent picture of a form or picture box: what is drawn on it stays until drawn over.
+// A change of size starts it afresh, cleared to the background colour.
+class PersistentImage {
+ public:
+  // The canvas at the given size; null when the system refuses one or the size is empty.
+  HDC Fit(SIZE size, COLORREF background);
+  bool CopyTo(HDC target, int left, int top) const { return surface_.CopyTo(target, left, top); }
+  explicit operator bool() const { return static_cast<bool>(surface_); }
+
+ private:
+  Surface surface_;
+};

@@ -9,7 +9,7 @@ PreviewForm::PreviewForm() : Form(L"Preview Window", WS_POPUP) { SetBackColour(R
 
 void PreviewForm::OnLoad() {
   Img_Prev.Create(window());
-  Img_Prev.SetPicture(LoadPictureResource(IDR_PREVIEW_PICTURE));
+  Img_Prev.SetPicture(std::make_shared<Picture>(LoadPictureResource(IDR_PREVIEW_PICTURE)));
 }
 
 void PreviewForm::OnUnload() { LastApiResult = PostMessageA(window(), WM_CLOSE, 0, 0); }

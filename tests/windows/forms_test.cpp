@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "application_win.h"
@@ -210,7 +211,7 @@ TEST(ImageControl, DrawsItsPictureUnstretchedAtTopLeftOnTheFormBackground) {
   ImageControl image;
   ASSERT_TRUE(image.Create(form.window()));
   COLORREF colours[3][4];
-  image.SetPicture(PatternPicture(colours));
+  image.SetPicture(std::make_shared<Picture>(PatternPicture(colours)));
   image.Move(0, 0, 40, 30);
   form.Show();
   SetWindowPos(form.window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

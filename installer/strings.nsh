@@ -1,4 +1,8 @@
 ; Texts of our own on the pages and in the questions, in each language the pages speak.
+LangString WelcomeText ${LANG_ENGLISH} \
+    "This installs the ${PRODUCT} screen saver for you alone, into your own programs folder; no administrator is needed.$\r$\n$\r$\nIf ${PRODUCT} is running, setup closes the saver or asks you to close its settings.$\r$\n$\r$\nClick Next to continue."
+LangString WelcomeText ${LANG_JAPANESE} \
+    "${PRODUCT} スクリーンセーバーを、あなた専用のプログラム フォルダーにインストールします。管理者の権限は要りません。$\r$\n$\r$\n${PRODUCT} が動いているときは、セーバーを終了するか、設定を閉じるようお願いします。$\r$\n$\r$\n「次へ」をクリックして続けてください。"
 LangString SectionPrograms ${LANG_ENGLISH} "${PRODUCT}"
 LangString SectionPrograms ${LANG_JAPANESE} "${PRODUCT}"
 LangString SectionCurrentSaver ${LANG_ENGLISH} "Make it the current screen saver"

@@ -10,6 +10,7 @@
 #include "child_process.h"
 #include "file_bytes.h"
 #include "marker_window.h"
+#include "message_box.h"
 #include "program_folder.h"
 #include "setup_program.h"
 #include "shell_link.h"
@@ -109,7 +110,7 @@ TEST_F(SetupTest, InstallOverAnEarlierOneReplacesTheProgramsAndKeepsTheSettings)
   {
     MarkerWindow settingsDialog(L"<氷花灯>");
     ASSERT_NE(settingsDialog.window(), nullptr);
-    EXPECT_NE(RunSetup(L"/S"), 0u);
+    EXPECT_EQ(RunSetup(L"/S"), 2u);
     EXPECT_EQ(ReadFileBytes(Installed(kHostFile)), earlierHost);
     EXPECT_EQ(ReadFileBytes(Installed(kRendererFile)), earlierRenderer);
   }
@@ -120,6 +121,27 @@ TEST_F(SetupTest, InstallOverAnEarlierOneReplacesTheProgramsAndKeepsTheSettings)
   ExpectInstalledProgramsAreTheBuiltOnes();
   const std::vector<char> settings = ReadFileBytes(Installed(kSettingsFile));
   EXPECT_EQ(std::string(settings.begin(), settings.end()), kHandEditedSettings);
+}
+
+// A copy that setup cannot end, as the preview in the display settings, holds the programs: a
+// silent setup gives up and leaves both as they were, never one new beside one old. A host
+// showing its missing-renderer box stands in for it here.
+TEST_F(SetupTest, ProgramsInUseAreLeftWholeUntilTheyComeFree) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ASSERT_TRUE(DeleteFileW(Installed(kRendererFile).c_str()));
+  const std::vector<char> host = ReadFileBytes(Installed(kHostFile));
+  ChildProcess run = ChildProcess::Start(Installed(kHostFile), L"/s", InstallFolder());
+  const HWND box = WaitForTopLevelWindow(L"#32770", kHostTitle, run.id(), kRendererTimeout);
+  ASSERT_NE(box, nullptr);
+
+  EXPECT_EQ(RunSetup(L"/S"), 2u);
+  EXPECT_EQ(ReadFileBytes(Installed(kHostFile)), host);
+  EXPECT_FALSE(PathExists(Installed(kRendererFile)));
+
+  ASSERT_TRUE(PressOk(box));
+  EXPECT_EQ(run.WaitForExit(kExitTimeout), 0u);
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ExpectInstalledProgramsAreTheBuiltOnes();
 }
 
 // What the current saver names when the uninstaller runs.

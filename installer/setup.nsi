@@ -8,6 +8,9 @@ Target amd64-unicode
 RequestExecutionLevel user
 ManifestDPIAware true
 SetCompressor /SOLID lzma
+; A program file that cannot be written ends the setup rather than being skipped: never one new
+; program beside an old one.
+AllowSkipFiles off
 
 !include MUI2.nsh
 !include LogicLib.nsh

@@ -8,6 +8,7 @@
 
 #include "child_process.h"
 #include "deadline.h"
+#include "marker_window.h"
 #include "message_box.h"
 #include "program_folder.h"
 #include "shipped_names.h"
@@ -18,21 +19,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kExitTimeout = 10s;
-
-// A hidden top-level window with the given title, standing in for another copy's form.
-class MarkerWindow {
- public:
-  explicit MarkerWindow(const wchar_t* title)
-      : window_(CreateWindowExW(0, L"STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr)) {}
-  ~MarkerWindow() { DestroyWindow(window_); }
-  MarkerWindow(const MarkerWindow&) = delete;
-  MarkerWindow& operator=(const MarkerWindow&) = delete;
-  HWND window() const { return window_; }
-
- private:
-  HWND window_;
-};
 
 class HostStartTest : public ::testing::Test {
  protected:

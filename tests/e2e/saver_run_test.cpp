@@ -5,14 +5,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
 #include "deadline.h"
+#include "file_bytes.h"
 #include "program_folder.h"
 #include "screen_capture.h"
 #include "shipped_names.h"
@@ -28,16 +26,6 @@ constexpr wchar_t kStandInFile[] = L"stand_in_renderer.exe";
 // The host looks for the renderer's window twice a second; a little more is processing.
 constexpr auto kExitBound = 550ms;
 constexpr auto kStartTimeout = 20s;
-
-std::vector<char> ReadFileBytes(const std::wstring& path) {
-  std::ifstream file(std::filesystem::path(path), std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-  file << bytes;
-}
 
 std::uint32_t Field32(const std::vector<char>& bytes, std::size_t at) {
   return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |

@@ -1,0 +1,109 @@
+; The per-user setup program of 氷花灯. It needs no administrator: the programs go into the
+; user's own programs folder, where the settings file beside them is always writable, and every
+; registry value it writes is the user's own.
+;
+; The build passes VERSION, HOST and RENDERER (the built programs), ICON and OUTFILE.
+Unicode true
+Target amd64-unicode
+RequestExecutionLevel user
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+; A program file that cannot be written ends the setup rather than being skipped: never one new
+; program beside an old one.
+AllowSkipFiles off
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include WinMessages.nsh
+
+!define PRODUCT "氷花灯"
+!define PUBLISHER "The 氷花灯 developers"
+!define HOST_FILE "氷花灯.scr"
+!define RENDERER_FILE "氷花灯.dll"
+!define SETTINGS_FILE "氷花灯.ini"
+!define UNINSTALLER_FILE "uninstall.exe"
+!define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+BrandingText "${PRODUCT} ${VERSION}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+; The pages speak the user's language; English is the first, so every other language gets it.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Japanese"
+
+!include strings.nsh
+!include running_copies.nsh
+!include screen_saver.nsh
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} ProductName "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} ProductVersion "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} FileVersion "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} FileDescription "${PRODUCT} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} CompanyName "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} LegalCopyright "© ${PUBLISHER}"
+
+Section "!$(SectionPrograms)" SectionPrograms
+  SectionIn RO
+  Call MakeProgramsReplaceable
+  SetOutPath "$INSTDIR"
+  ; The settings file is never part of the package, so an earlier install's one stays as it is.
+  File "/oname=${HOST_FILE}" "${HOST}"
+  File "/oname=${RENDERER_FILE}" "${RENDERER}"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER_FILE}"
+  CreateShortcut "${SHORTCUT}" "$INSTDIR\${HOST_FILE}" "/c" "$INSTDIR\${HOST_FILE}" 0 \
+      SW_SHOWNORMAL "" "$(ShortcutDescription)"
+  Call WriteUninstallEntry
+SectionEnd
+
+Section "$(SectionCurrentSaver)" SectionCurrentSaver
+  Call MakeCurrentSaver
+SectionEnd
+
+Function WriteUninstallEntry
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${HOST_FILE},0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER_FILE}"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER_FILE}" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+FunctionEnd
+
+Section "Uninstall"
+  Call un.MakeProgramsReplaceable
+  ; Before the host is deleted: its short path can only be asked of an existing file.
+  Call un.ForgetCurrentSaver
+  Delete "$INSTDIR\${HOST_FILE}"
+  Delete "$INSTDIR\${RENDERER_FILE}"
+  ${If} ${FileExists} "$INSTDIR\${SETTINGS_FILE}"
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(DeleteSettings)" /SD IDNO IDNO +2
+    Delete "$INSTDIR\${SETTINGS_FILE}"
+  ${EndIf}
+  Delete "$INSTDIR\${UNINSTALLER_FILE}"
+  RMDir "$INSTDIR"
+  Delete "${SHORTCUT}"
+  ; The flake picture the host writes at every run; the folder goes only if nothing else is in it.
+  Delete "C:\b_lorn\Driftmantle.bmp"
+  RMDir "C:\b_lorn"
+  ; Last, so an uninstall that stopped halfway can be started again from the list.
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd

@@ -1,0 +1,219 @@
+// The per-user setup program, run as a user and the system run it: silently with /S, over an
+// earlier install, and uninstalled through the entry it leaves in the user's app list.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "file_bytes.h"
+#include "marker_window.h"
+#include "message_box.h"
+#include "program_folder.h"
+#include "setup_program.h"
+#include "shell_link.h"
+#include "shipped_names.h"
+#include "user_registry.h"
+#include "window_finder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kRendererTimeout = 20s;
+constexpr auto kExitTimeout = 10s;
+// A settings file as a user leaves it after editing by hand: code page 932 key names, a comment,
+// a blank after the equals sign, a section of their own and no line break at the end.
+constexpr char kHandEditedSettings[] =
+    "; snow with my music\r\n[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\n"
+    "BGM\xCC\xA7\xB2\xD9=C:\\Music\\snow.mp3\r\n\r\n[Mine]\r\nnote=keep";
+
+std::wstring Installed(const wchar_t* file) { return InstallFolder() + L"\\" + file; }
+std::vector<char> Built(const wchar_t* file) {
+  return ReadFileBytes(ExecutableFolder() + L"\\" + file);
+}
+
+class SetupTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(PathExists(ExecutableFolder() + L"\\" + kSetupFile)); }
+
+  // What a test installed goes again, so the user's own machine is left as it was.
+  void TearDown() override {
+    if (UserKeyExists(kUninstallKey)) RunQuietUninstall();
+  }
+
+  void ExpectInstalledProgramsAreTheBuiltOnes() {
+    EXPECT_EQ(ReadFileBytes(Installed(kHostFile)), Built(kHostFile));
+    EXPECT_EQ(ReadFileBytes(Installed(kRendererFile)), Built(kRendererFile));
+  }
+
+  SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
+  SavedUserString saverActive_{kDesktopKey, kSaverActive};
+};
+
+TEST_F(SetupTest, SilentInstallMakesItTheCurrentSaverWithAnUninstallEntry) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ExpectInstalledProgramsAreTheBuiltOnes();
+
+  // The current saver in the form Windows stores, switched on.
+  const std::wstring host = Installed(kHostFile);
+  const std::optional<std::wstring> saver = ReadUserString(kDesktopKey, kCurrentSaver);
+  ASSERT_TRUE(saver.has_value());
+  EXPECT_EQ(*saver, ShortPathOf(host));
+  EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"1");
+
+  const std::wstring uninstaller = L"\"" + Installed(kUninstallerFile) + L"\"";
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"DisplayName"), L"氷花灯");
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"DisplayVersion"), L"1.0.0");
+  EXPECT_NE(ReadUserString(kUninstallKey, L"Publisher").value_or(L""), L"");
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"DisplayIcon"), host + L",0");
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"UninstallString"), uninstaller);
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"QuietUninstallString"), uninstaller + L" /S");
+  EXPECT_TRUE(PathExists(Installed(kUninstallerFile)));
+  const std::size_t programBytes = Built(kHostFile).size() + Built(kRendererFile).size();
+  EXPECT_GE(ReadUserDword(kUninstallKey, L"EstimatedSize").value_or(0), programBytes / 1024);
+
+  const std::optional<ShellLinkTarget> entry = ReadShellLink(StartMenuEntry());
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_EQ(CompareStringOrdinal(entry->path.c_str(), -1, host.c_str(), -1, TRUE), CSTR_EQUAL)
+      << testing::PrintToString(entry->path);
+  EXPECT_EQ(entry->arguments, L"/c");
+
+  // Started from the stored value as Windows starts the saver, the host runs the renderer.
+  ChildProcess run = ChildProcess::Start(*saver, L"/s", InstallFolder());
+  ASSERT_TRUE(run.started()) << run.startError();
+  const HWND renderer =
+      WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kRendererTimeout);
+  ASSERT_NE(renderer, nullptr);
+  PostMessageW(renderer, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.WaitForExit(kExitTimeout), 0u);
+}
+
+// The programs are replaced even while the saver runs, and never while the settings dialog is
+// open; the user's settings file stays byte for byte either way.
+TEST_F(SetupTest, InstallOverAnEarlierOneReplacesTheProgramsAndKeepsTheSettings) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  WriteFileBytes(Installed(kSettingsFile), kHandEditedSettings);
+  // An earlier build: bytes after the end of the image change the file, not how it runs.
+  for (const wchar_t* program : {kHostFile, kRendererFile}) {
+    std::vector<char> earlier = ReadFileBytes(Installed(program));
+    earlier.insert(earlier.end(), {'o', 'l', 'd'});
+    WriteFileBytes(Installed(program), std::string(earlier.begin(), earlier.end()));
+  }
+  const std::vector<char> earlierHost = ReadFileBytes(Installed(kHostFile));
+  const std::vector<char> earlierRenderer = ReadFileBytes(Installed(kRendererFile));
+
+  ChildProcess run = ChildProcess::Start(Installed(kHostFile), L"/s", InstallFolder());
+  ASSERT_NE(WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kRendererTimeout), nullptr);
+  {
+    MarkerWindow settingsDialog(L"<氷花灯>");
+    ASSERT_NE(settingsDialog.window(), nullptr);
+    EXPECT_EQ(RunSetup(L"/S"), 2u);
+    EXPECT_EQ(ReadFileBytes(Installed(kHostFile)), earlierHost);
+    EXPECT_EQ(ReadFileBytes(Installed(kRendererFile)), earlierRenderer);
+  }
+
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  EXPECT_EQ(run.WaitForExit(kExitTimeout), 0u);
+  EXPECT_EQ(FindTopLevelWindow(nullptr, kRendererWindow, 0), nullptr);
+  ExpectInstalledProgramsAreTheBuiltOnes();
+  const std::vector<char> settings = ReadFileBytes(Installed(kSettingsFile));
+  EXPECT_EQ(std::string(settings.begin(), settings.end()), kHandEditedSettings);
+}
+
+// A copy that setup cannot end, as the preview in the display settings, holds the programs: a
+// silent setup gives up and leaves both as they were, never one new beside one old. A host
+// showing its missing-renderer box stands in for it here.
+TEST_F(SetupTest, ProgramsInUseAreLeftWholeUntilTheyComeFree) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ASSERT_TRUE(DeleteFileW(Installed(kRendererFile).c_str()));
+  const std::vector<char> host = ReadFileBytes(Installed(kHostFile));
+  ChildProcess run = ChildProcess::Start(Installed(kHostFile), L"/s", InstallFolder());
+  const HWND box = WaitForTopLevelWindow(L"#32770", kHostTitle, run.id(), kRendererTimeout);
+  ASSERT_NE(box, nullptr);
+
+  EXPECT_EQ(RunSetup(L"/S"), 2u);
+  EXPECT_EQ(ReadFileBytes(Installed(kHostFile)), host);
+  EXPECT_FALSE(PathExists(Installed(kRendererFile)));
+
+  ASSERT_TRUE(PressOk(box));
+  EXPECT_EQ(run.WaitForExit(kExitTimeout), 0u);
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ExpectInstalledProgramsAreTheBuiltOnes();
+}
+
+// What the current saver names when the uninstaller runs.
+enum class StoredSaver { AsInstalled, LongForm, Another };
+
+// Checked after every uninstall: the programs, the uninstaller, the Start-menu entry, the
+// uninstall entry, the working picture and its folder are gone; the current saver is removed only
+// while it names this one, in either path form; the settings file is kept, and the program folder
+// with it.
+TEST_F(SetupTest, SilentUninstallLeavesNothingOfOursBehind) {
+  const std::wstring anotherSaver = L"C:\\Savers\\other.scr";
+  for (const StoredSaver stored :
+       {StoredSaver::AsInstalled, StoredSaver::LongForm, StoredSaver::Another}) {
+    SCOPED_TRACE(static_cast<int>(stored));
+    // One round keeps a settings file, the others show the program folder going too.
+    const bool withSettings = stored == StoredSaver::AsInstalled;
+    ASSERT_EQ(RunSetup(L"/S"), 0u);
+    if (withSettings) WriteFileBytes(Installed(kSettingsFile), kHandEditedSettings);
+    if (stored == StoredSaver::LongForm) {
+      ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, Installed(kHostFile)));
+    } else if (stored == StoredSaver::Another) {
+      ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, anotherSaver));
+    }
+    CreateDirectoryW(kWorkingFolder, nullptr);
+    WriteFileBytes(kWorkingBitmap, "the flake picture of the last run");
+
+    ASSERT_TRUE(RunQuietUninstall());
+    for (const wchar_t* file : {kHostFile, kRendererFile, kUninstallerFile}) {
+      EXPECT_FALSE(PathExists(Installed(file))) << testing::PrintToString(std::wstring(file));
+    }
+    EXPECT_FALSE(PathExists(StartMenuEntry()));
+    EXPECT_FALSE(PathExists(kWorkingBitmap));
+    EXPECT_FALSE(PathExists(kWorkingFolder));
+    const std::optional<std::wstring> saverAfter = ReadUserString(kDesktopKey, kCurrentSaver);
+    if (stored == StoredSaver::Another) {
+      EXPECT_EQ(saverAfter, anotherSaver);
+    } else {
+      EXPECT_EQ(saverAfter, std::nullopt);
+    }
+    if (withSettings) {
+      const std::vector<char> settings = ReadFileBytes(Installed(kSettingsFile));
+      EXPECT_EQ(std::string(settings.begin(), settings.end()), kHandEditedSettings);
+      DeleteFileW(Installed(kSettingsFile).c_str());
+      RemoveDirectoryW(InstallFolder().c_str());
+    } else {
+      EXPECT_FALSE(PathExists(InstallFolder()));
+    }
+  }
+}
+
+// A 64-bit program like the two it installs, and one that a standard user starts without an
+// elevation prompt: its manifest asks to run as the invoker.
+TEST_F(SetupTest, SetupIs64BitAndAsksForNoElevation) {
+  const std::vector<char> image = Built(kSetupFile);
+  ASSERT_GT(image.size(), 0x40u);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+  ASSERT_LT(static_cast<std::size_t>(dos->e_lfanew) + sizeof(IMAGE_NT_HEADERS64), image.size());
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(image.data() + dos->e_lfanew);
+  EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_AMD64);
+
+  const std::wstring setup = ExecutableFolder() + L"\\" + kSetupFile;
+  const HMODULE module = LoadLibraryExW(setup.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr);
+  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+  ASSERT_NE(found, nullptr);
+  const char* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
+  const std::string manifest(text, SizeofResource(module, found));
+  FreeLibrary(module);
+  const std::size_t element = manifest.find("<requestedExecutionLevel");
+  ASSERT_NE(element, std::string::npos) << manifest;
+  const std::string request = manifest.substr(element, manifest.find('>', element) - element);
+  EXPECT_NE(request.find("level=\"asInvoker\""), std::string::npos) << request;
+}
+
+}  // namespace

@@ -115,6 +115,8 @@ void Command::FocusGained() {
 }
 
 void Command::FocusLost() {
+  // A Space released after the focus moved on belongs to another control.
+  spaceHeld_ = false;
   if (!enabledFlag_ || viewState_ == ViewState::Resting) return;
   MoveTo(ViewState::Resting, FaceImage::Normal);
 }
@@ -144,6 +146,27 @@ void Command::MouseUp(MouseButton button) {
   }
   // Focused but not hovered: the pointer left while the button was held.
   if (viewState_ != ViewState::Focused) Try([&] { container_.RaiseClick(); });
+}
+
+void Command::PressAbandoned() {
+  if (!buttonHeld_) return;
+  buttonHeld_ = false;
+  if (enabledFlag_) PaintFace(StateFace());
+}
+
+void Command::KeyDown(ButtonKey key, KeyStroke stroke) {
+  if (!enabledFlag_) return;
+  if (key == ButtonKey::Space) {
+    spaceHeld_ = true;
+  } else if (stroke == KeyStroke::First) {
+    Try([&] { container_.RaiseClick(); });
+  }
+}
+
+void Command::KeyUp(ButtonKey key) {
+  if (key != ButtonKey::Space || !spaceHeld_) return;
+  spaceHeld_ = false;
+  if (enabledFlag_) Try([&] { container_.RaiseClick(); });
 }
 
 void Command::PollTick() {
@@ -237,6 +260,19 @@ void Command::PointerLeft() {
     MoveTo(ViewState::Resting, FaceImage::Normal);
   else if (viewState_ == ViewState::FocusedHovered)
     MoveTo(ViewState::Focused, FaceImage::Selected);
+}
+
+FaceImage Command::StateFace() const {
+  switch (viewState_) {
+    case ViewState::Hovered:
+      return FaceImage::HighLight;
+    case ViewState::Focused:
+      return FaceImage::Selected;
+    case ViewState::FocusedHovered:
+      return FaceImage::HighLightSelect;
+    default:
+      return FaceImage::Normal;
+  }
 }
 
 void Command::MoveTo(ViewState state, FaceImage image) {

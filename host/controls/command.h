@@ -43,6 +43,11 @@ enum class ViewState : std::uint8_t {
   FocusedHovered
 };
 
+// The keys that press a focused button, and whether a key-down is the first of its press or the
+// keyboard's auto-repeat.
+enum class ButtonKey { Space, Enter };
+enum class KeyStroke { First, Repeat };
+
 inline constexpr std::chrono::milliseconds kPointerPollPeriod{100};
 // The control's design size, 1755 x 420 twips.
 inline constexpr PixelSize kDesignSize{117, 28};
@@ -77,7 +82,16 @@ class Command {
   void MouseDown(MouseButton button);
   void MouseMoved();
   void MouseUp(MouseButton button);
+  // The press ended without a release over the button (the capture was taken away, or the
+  // release came off it): the button is no longer held, and no Click.
+  void PressAbandoned();
+  // Space clicks on its release after a press, like the system's buttons; Enter on each press.
+  // Neither changes the look.
+  void KeyDown(ButtonKey key, KeyStroke stroke);
+  void KeyUp(ButtonKey key);
   void PollTick();
+  // The pointer is known to be off the button: what the poll does when it finds it elsewhere.
+  void PointerLeft();
   void LoadProperties(PropertyStore& store);
   void SaveProperties(PropertyStore& store);
 
@@ -94,7 +108,8 @@ class Command {
   bool PaintFace(FaceImage image);
   void ApplyEnabledLook();
   void ApplyRestingLook();
-  void PointerLeft();
+  // The face that belongs to the current state, as the state machine last painted it.
+  FaceImage StateFace() const;
   void MoveTo(ViewState state, FaceImage image);
   bool SetCaptionColour(std::uint32_t colour);
 
@@ -106,6 +121,7 @@ class Command {
   std::uint8_t firstRunFlag_ = 0;
   ViewState viewState_ = ViewState::NotInitialized;
   bool buttonHeld_ = false;
+  bool spaceHeld_ = false;
   bool gradientReversed_ = false;
 
   PixelSize size_ = kDesignSize;

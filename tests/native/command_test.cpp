@@ -247,4 +247,65 @@ TEST_F(CommandTest, AFailingPaintLeavesTheCaptionBlackAndTheStepsGoOn) {
   EXPECT_EQ(button_.FontColour(), 0u);
 }
 
+// A press whose release never comes over the button (the capture taken away, or the release off
+// it) lets go of the button and shows the state's own face; there is no Click.
+TEST_F(CommandTest, AbandonedPressLetsGoWithoutClick) {
+  Ready();
+  button_.MouseMoved();
+  button_.FocusGained();
+  button_.MouseDown(MouseButton::Left);
+  face_.Take();
+  button_.PressAbandoned();
+  EXPECT_FALSE(button_.ButtonHeld());
+  EXPECT_EQ(face_.Take(), (Calls{"HighLightSelect~"}));
+  button_.PressAbandoned();  // nothing held: nothing to do
+  button_.PointerLeft();
+  button_.MouseMoved();  // no longer held, so the hover look comes back
+  EXPECT_EQ(face_.Take(), (Calls{"Selected", "HighLightSelect"}));
+  EXPECT_EQ(container_.clicks, 0);
+}
+
+struct KeyCase {
+  const char* name;
+  bool enabled;
+  std::vector<std::pair<char, ButtonKey>> strokes;  // 'd' down, 'r' repeated down, 'u' up
+  int clicks;
+};
+
+TEST_F(CommandTest, SpaceClicksOnReleaseAndEnterOncePerPressOnlyWhenEnabled) {
+  const KeyCase cases[] = {
+      {"space down and up", true, {{'d', ButtonKey::Space}, {'u', ButtonKey::Space}}, 1},
+      {"space held", true, {{'d', ButtonKey::Space}, {'r', ButtonKey::Space}}, 0},
+      {"space up alone", true, {{'u', ButtonKey::Space}}, 0},
+      {"enter with repeats",
+       true,
+       {{'d', ButtonKey::Enter}, {'r', ButtonKey::Enter}, {'u', ButtonKey::Enter}},
+       1},
+      {"enter twice", true, {{'d', ButtonKey::Enter}, {'d', ButtonKey::Enter}}, 2},
+      {"disabled space", false, {{'d', ButtonKey::Space}, {'u', ButtonKey::Space}}, 0},
+      {"disabled enter", false, {{'d', ButtonKey::Enter}}, 0},
+  };
+  Ready();
+  for (const KeyCase& c : cases) {
+    button_.SetEnabled(c.enabled);
+    container_.clicks = 0;
+    for (const auto& [stroke, key] : c.strokes) {
+      if (stroke == 'u')
+        button_.KeyUp(key);
+      else
+        button_.KeyDown(key, stroke == 'd' ? KeyStroke::First : KeyStroke::Repeat);
+    }
+    EXPECT_EQ(container_.clicks, c.clicks) << c.name;
+    button_.KeyUp(ButtonKey::Space);  // leave no Space held for the next case
+  }
+  face_.Take();
+  container_.clicks = 0;
+  button_.SetEnabled(true);
+  button_.KeyDown(ButtonKey::Space, KeyStroke::First);
+  button_.FocusLost();  // the release goes to whatever has the focus now
+  button_.KeyUp(ButtonKey::Space);
+  EXPECT_EQ(container_.clicks, 0);
+  EXPECT_EQ(face_.Take(), (Calls{"Normal", "caption"}));  // keys change no look
+}
+
 }  // namespace

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -10,23 +9,9 @@
 #include "form_timer_win.h"
 #include "form_win.h"
 #include "image_control_win.h"
+#include "message_pump.h"
 
 namespace {
-
-// Pumps this thread's messages until the condition holds or the time is up.
-bool PumpUntil(std::chrono::milliseconds timeout, const std::function<bool()>& condition) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  MSG message;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() >= end) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
-  return true;
-}
 
 class RecordingForm : public Form {
  public:

@@ -1,0 +1,36 @@
+#include "caption_font_win.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+int ScreenDotsPerInch() {
+  HDC screen = GetDC(nullptr);
+  const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dotsPerInch;
+}
+
+}  // namespace
+
+LOGFONTW CaptionLogFont(const ButtonFont& font, int dotsPerInch) {
+  LOGFONTW description = {};
+  description.lfHeight =
+      -static_cast<LONG>(std::lround(font.sizePoints * dotsPerInch / kPointsPerInch));
+  description.lfWeight = font.bold ? std::max<LONG>(font.weight, FW_BOLD) : font.weight;
+  description.lfItalic = font.italic;
+  description.lfUnderline = font.underline;
+  description.lfStrikeOut = font.strikethrough;
+  description.lfCharSet = static_cast<BYTE>(font.charset);
+  // The name is cut, not overrun, when it is longer than the system allows.
+  font.name.copy(description.lfFaceName, LF_FACESIZE - 1);
+  return description;
+}
+
+OwnedFont CreateCaptionFont(const ButtonFont& font) {
+  const LOGFONTW description = CaptionLogFont(font, ScreenDotsPerInch());
+  return OwnedFont(CreateFontIndirectW(&description));
+}

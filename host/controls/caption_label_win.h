@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "button_face.h"
+#include "gdi_objects_win.h"
+
+// The button's caption: a windowless label, its text centred across the box it is placed in.
+// It keeps what it is told and draws it on demand, over whatever lies below.
+class CaptionLabel {
+ public:
+  CaptionLabel();
+
+  const std::wstring& text() const { return text_; }
+  void SetText(const std::wstring& text) { text_ = text; }
+  // False, keeping the previous font, when the system refuses the new one.
+  bool SetFont(const ButtonFont& font);
+  void SetColour(COLORREF colour) { colour_ = colour; }
+  void SetLook(CaptionLook look) { look_ = look; }
+  void Place(const CaptionBox& box);
+
+  void Draw(HDC dc) const;
+
+ private:
+  void DrawGreyed(HDC dc) const;
+
+  std::wstring text_;
+  OwnedFont font_;
+  COLORREF colour_ = RGB(0, 0, 0);
+  CaptionLook look_ = CaptionLook::Enabled;
+  RECT box_ = {};
+};

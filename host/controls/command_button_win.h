@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "button_painter_win.h"
+#include "child_control_win.h"
+#include "command.h"
+#include "property_store.h"
+
+// Command as a child window on a form: the window's messages drive the button's state machine,
+// its face is painted by a ButtonPainter, and its Click reaches the owner's handler. The window
+// takes part in the Tab order, and Space or Enter presses it like a system button.
+class CommandButton final : public ChildControl, private PointerPoll {
+ public:
+  explicit CommandButton(std::function<void()> onClick);
+
+  // Creates the window and loads the button's stored properties ("Caption", "Font", "Enabled"
+  // and the rest, each with its default when absent). False when the window cannot be made.
+  bool Create(HWND parent, RECT bounds, PropertyStore& layout);
+  Command& control() { return command_; }
+
+ protected:
+  void Paint(HDC surface, SIZE size) override;
+  void OnMouseDown(MouseButton button, POINT at) override;
+  void OnMouseMove(POINT at) override;
+  void OnMouseUp(MouseButton button, POINT at) override;
+  void OnPressAbandoned() override;
+  void OnFocusGained() override;
+  void OnFocusLost() override;
+  void OnSize(SIZE size) override;
+  void OnTimer(UINT_PTR id) override;
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // Raises Click to the owner; the dialog's layout is fixed in its code, so property changes
+  // need no saving and the ambient font is the button's design font.
+  class ClickRelay final : public ButtonContainer {
+   public:
+    explicit ClickRelay(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
+    void RaiseClick() override {
+      if (onClick_) onClick_();
+    }
+    void PropertyChanged(std::wstring_view) override {}
+    ButtonFont AmbientFont() override { return DesignFont(); }
+
+   private:
+    std::function<void()> onClick_;
+  };
+
+  void Start(std::chrono::milliseconds period) override;
+  bool OverOwnWindow() override;
+  // True when a point in client coordinates lies on the button. Under the capture, moves and
+  // releases arrive from anywhere on the screen.
+  bool OnButton(POINT at) const;
+  std::optional<LRESULT> OnKey(UINT message, WPARAM key, LPARAM flags);
+
+  ButtonPainter painter_{*this};
+  ClickRelay relay_;
+  Command command_{painter_, *this, relay_};
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "button_face.h"
+#include "picture_win.h"
+
+// The face image for a look, from the program's resources. The six pictures are loaded on the
+// first call and shared by every button of the process; a missing one is an empty picture.
+const Picture& FacePicture(FaceImage image);

@@ -1,0 +1,243 @@
+// The push button as the dialog uses it: a real child window on a form, driven by sent and
+// posted messages and the real pointer, its face read back from the screen.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "command_button_win.h"
+#include "form_win.h"
+#include "message_pump.h"
+
+namespace {
+
+constexpr RECT kBounds = {10, 10, 91, 35};  // the dialog's 81 x 25 buttons
+constexpr POINT kCentre = {40, 12};
+constexpr POINT kOffButton = {40, 45};  // below the button, over the form
+constexpr COLORREF kOutline = RGB(0, 60, 116);
+constexpr COLORREF kGreyOutline = RGB(201, 199, 186);
+constexpr COLORREF kDialogColour = RGB(236, 233, 216);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kLavender = RGB(198, 197, 215);
+
+LPARAM At(POINT point) { return MAKELPARAM(point.x, point.y); }
+
+// The colour a fraction of the way down a vertical gradient over the face's rows.
+COLORREF GradientAt(COLORREF top, COLORREF bottom, int row, int height) {
+  const auto mix = [&](int a, int b) { return a + (b - a) * row / (height - 1); };
+  return RGB(mix(GetRValue(top), GetRValue(bottom)), mix(GetGValue(top), GetGValue(bottom)),
+             mix(GetBValue(top), GetBValue(bottom)));
+}
+
+bool Near(COLORREF a, COLORREF b) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= 3 && std::abs(GetGValue(a) - GetGValue(b)) <= 3 &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= 3;
+}
+
+class CommandButtonTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(form_.Load());
+    form_.SetBackColour(RGB(0, 0, 30));
+    form_.Move(100, 100, 220, 80);
+    form_.Show();
+    SetWindowPos(form_.window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    layout_.Write(L"caption", std::wstring(L"設定"));
+  }
+  void TearDown() override { form_.Unload(); }
+
+  // A button as the dialog makes one: created from its layout, then initialised.
+  std::unique_ptr<CommandButton> MakeButton(RECT bounds = kBounds) {
+    auto button = std::make_unique<CommandButton>([this] { ++clicks_; });
+    EXPECT_TRUE(button->Create(form_.window(), bounds, layout_));
+    button->control().Initialize();
+    return button;
+  }
+
+  static void PointAt(const CommandButton& button, POINT at) {
+    ClientToScreen(button.window(), &at);
+    SetCursorPos(at.x, at.y);
+  }
+
+  static COLORREF Pixel(const CommandButton& button, int x, int y) {
+    UpdateWindow(button.window());
+    POINT at = {x, y};
+    ClientToScreen(button.window(), &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+  }
+
+  // The caption's pixels: the box the caption is centred in, across the face's inside.
+  static std::vector<COLORREF> CaptionPixels(const CommandButton& button) {
+    std::vector<COLORREF> pixels;
+    for (int y = 5; y < 19; ++y)
+      for (int x = 4; x < 77; ++x) pixels.push_back(Pixel(button, x, y));
+    return pixels;
+  }
+
+  Form form_{L"Button form", WS_POPUP};
+  PropertyBag layout_;
+  int clicks_ = 0;
+};
+
+TEST_F(CommandButtonTest, FaceAtRestHoveredAndDisabled) {
+  auto button = MakeButton();
+  const auto isDark = [](COLORREF c) {
+    return GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80;
+  };
+  wchar_t text[16] = {};
+  GetWindowTextW(button->window(), text, 16);
+  EXPECT_STREQ(text, L"設定");  // the name screen readers and automation see
+
+  // At rest: the outline one pixel in, white above, lavender below, a black caption.
+  EXPECT_EQ(Pixel(*button, 40, 1), kOutline);
+  EXPECT_EQ(Pixel(*button, 1, 12), kOutline);
+  EXPECT_PRED2(Near, Pixel(*button, 6, 4), GradientAt(kWhite, kLavender, 4, 25));
+  EXPECT_PRED2(Near, Pixel(*button, 6, 20), GradientAt(kWhite, kLavender, 20, 25));
+  const std::vector<COLORREF> resting = CaptionPixels(*button);
+  EXPECT_TRUE(std::any_of(resting.begin(), resting.end(), isDark));
+
+  PointAt(*button, kCentre);
+  SendMessageW(button->window(), WM_MOUSEMOVE, 0, At(kCentre));
+  EXPECT_EQ(Pixel(*button, 40, 1), kOutline);
+  EXPECT_PRED2(Near, Pixel(*button, 6, 4), GradientAt(kLavender, kWhite, 4, 25));
+  EXPECT_PRED2(Near, Pixel(*button, 6, 20), GradientAt(kLavender, kWhite, 20, 25));
+
+  // Disabled: the inset grey frame on the dialog's colour, the caption embossed in grey.
+  button->control().SetEnabled(false);
+  EXPECT_EQ(Pixel(*button, 40, 1), kDialogColour);
+  EXPECT_EQ(Pixel(*button, 2, 12), kGreyOutline);
+  const std::vector<COLORREF> greyed = CaptionPixels(*button);
+  EXPECT_TRUE(std::none_of(greyed.begin(), greyed.end(), isDark));
+  EXPECT_NE(std::find(greyed.begin(), greyed.end(), GetSysColor(COLOR_3DSHADOW)), greyed.end());
+}
+
+// Each row: a fresh button over the pointer, the messages the system would deliver to it while
+// it holds the capture, and what comes of them.
+TEST_F(CommandButtonTest, ClicksComeOnlyFromAReleaseOverTheButton) {
+  constexpr UINT kTakeCapture = 0;  // another window takes the mouse
+  constexpr UINT kTakeFocus = 1;    // the focus arrives from the keyboard
+  struct Step {
+    UINT message;
+    POINT at;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    int clicks;
+    ViewState state;
+  };
+  const Case cases[] = {
+      {"plain click",
+       {{WM_MOUSEMOVE, kCentre}, {WM_LBUTTONDOWN, kCentre}, {WM_LBUTTONUP, kCentre}},
+       1,
+       ViewState::FocusedHovered},
+      {"press, drag off, release",
+       {{WM_MOUSEMOVE, kCentre},
+        {WM_LBUTTONDOWN, kCentre},
+        {WM_MOUSEMOVE, kOffButton},
+        {WM_LBUTTONUP, kOffButton}},
+       0,
+       ViewState::Focused},
+      {"press, released off before any move",
+       {{WM_MOUSEMOVE, kCentre}, {WM_LBUTTONDOWN, kCentre}, {WM_LBUTTONUP, kOffButton}},
+       0,
+       ViewState::Focused},
+      {"press, off and back on, release",
+       {{WM_MOUSEMOVE, kCentre},
+        {WM_LBUTTONDOWN, kCentre},
+        {WM_MOUSEMOVE, kOffButton},
+        {WM_MOUSEMOVE, kCentre},
+        {WM_LBUTTONUP, kCentre}},
+       0,
+       ViewState::Focused},
+      {"press, capture taken away",
+       {{WM_MOUSEMOVE, kCentre}, {WM_LBUTTONDOWN, kCentre}, {kTakeCapture, {}}},
+       0,
+       ViewState::FocusedHovered},
+      {"right release over a hovered, focused button",
+       {{kTakeFocus, {}},
+        {WM_MOUSEMOVE, kCentre},
+        {WM_RBUTTONDOWN, kCentre},
+        {WM_RBUTTONUP, kCentre}},
+       1,
+       ViewState::FocusedHovered},
+  };
+  for (const Case& c : cases) {
+    auto button = MakeButton();
+    PointAt(*button, kCentre);
+    clicks_ = 0;
+    for (const Step& step : c.steps) {
+      if (step.message == kTakeCapture)
+        ReleaseCapture();
+      else if (step.message == kTakeFocus)
+        SetFocus(button->window());
+      else
+        SendMessageW(button->window(), step.message, 0, At(step.at));
+    }
+    EXPECT_EQ(clicks_, c.clicks) << c.name;
+    EXPECT_EQ(button->control().CurrentViewState(), c.state) << c.name;
+    EXPECT_FALSE(button->control().ButtonHeld()) << c.name;
+    EXPECT_NE(GetCapture(), button->window()) << c.name;
+  }
+}
+
+TEST_F(CommandButtonTest, PollNoticesThePointerLeavingWithinTicks) {
+  auto button = MakeButton();
+  PointAt(*button, kCentre);
+  SendMessageW(button->window(), WM_MOUSEMOVE, 0, At(kCentre));
+  ASSERT_EQ(button->control().CurrentViewState(), ViewState::Hovered);
+  SetCursorPos(5, 5);  // off the form: no window of ours hears of it but through the poll
+  EXPECT_TRUE(PumpUntil(std::chrono::seconds(2), [&] {
+    return button->control().CurrentViewState() == ViewState::Resting;
+  }));
+  EXPECT_PRED2(Near, Pixel(*button, 6, 4), GradientAt(kWhite, kLavender, 4, 25));
+}
+
+// Keys arrive through the dialog manager, as in the dialog's modal loop.
+TEST_F(CommandButtonTest, SpaceAndEnterClickOnceAndTabMovesOn) {
+  auto first = MakeButton();
+  auto second = MakeButton({110, 10, 191, 35});
+  const auto post = [&](UINT message, WPARAM key, LPARAM flags = 0) {
+    PostMessageW(first->window(), message, key, flags);
+  };
+  SetFocus(first->window());
+  post(WM_KEYDOWN, VK_SPACE);
+  post(WM_KEYUP, VK_SPACE);
+  EXPECT_TRUE(PumpUntil(
+      std::chrono::seconds(2), [&] { return clicks_ == 1; }, form_.window()));
+  post(WM_KEYDOWN, VK_RETURN);
+  post(WM_KEYDOWN, VK_RETURN, 1 << 30);  // held: the keyboard repeats
+  post(WM_KEYUP, VK_RETURN);
+  EXPECT_TRUE(PumpUntil(
+      std::chrono::seconds(2), [&] { return clicks_ == 2; }, form_.window()));
+
+  first->control().SetEnabled(false);
+  post(WM_KEYDOWN, VK_SPACE);
+  post(WM_KEYUP, VK_SPACE);
+  post(WM_KEYDOWN, VK_RETURN);
+  post(WM_KEYDOWN, VK_TAB);  // the last in the queue: once it moved the focus, all were seen
+  EXPECT_TRUE(PumpUntil(
+      std::chrono::seconds(2), [&] { return GetFocus() == second->window(); }, form_.window()));
+  EXPECT_EQ(clicks_, 2);
+}
+
+// Not a check: the cost of one change of look, for the record.
+TEST_F(CommandButtonTest, RecompositionTime) {
+  auto button = MakeButton();
+  constexpr int kFaces = 1000;
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < kFaces; ++i) button->control().SizeChanged({81, 25});
+  const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+  std::printf("one face recomposed and shown: %.1f us\n", spent.count() / kFaces);
+  RecordProperty("microseconds_per_face", static_cast<int>(spent.count() / kFaces));
+}
+
+}  // namespace

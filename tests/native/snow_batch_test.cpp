@@ -93,6 +93,16 @@ TEST_F(SnowBatchTest, FramesSpawnOnlyAfterMoreThanASecondAndOnceAfterALongPause)
   for (const SnowFlake* f = flakeList->head; f != nullptr; f = f->next) {
     ASSERT_EQ(f->birthTime, 12.0f);
   }
+  // The cadence starts again from that batch rather than catching up on the missed ones.
+  AdvanceTo(12.1);
+  DrawFrame();
+  EXPECT_EQ(flakeList->count, 1000);
+  AdvanceTo(13.0);
+  DrawFrame();
+  EXPECT_EQ(flakeList->count, 1000);
+  AdvanceTo(13.001);
+  DrawFrame();
+  EXPECT_EQ(flakeList->count, 2000);
 }
 
 // A full list drops the rest of a batch without disturbing the flakes it holds.

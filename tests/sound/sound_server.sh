@@ -31,12 +31,8 @@ stop() {
   # Only the server this script started: the pid file names it, and its command line says so.
   if [ -n "$pid" ] && grep -qa pulseaudio "/proc/$pid/cmdline" 2>/dev/null; then
     kill -TERM "$pid" 2>/dev/null
-    local tries=0
-    while kill -0 "$pid" 2>/dev/null && [ $tries -lt 50 ]; do
-      sleep 0.1
-      tries=$((tries + 1))
-    done
-    kill -KILL "$pid" 2>/dev/null
+    # Bounded: a server that ignores the polite signal is killed.
+    timeout 5 tail --pid="$pid" -s 0.1 -f /dev/null || kill -KILL "$pid" 2>/dev/null
   fi
   rm -rf "$folder"
 }

@@ -28,9 +28,11 @@ class ScopedHandle {
   // Closes the handle now. False when the system refuses the close: for a written file that can
   // mean data never reached the disk, so a writer counts it as a failed write.
   bool Close() {
-    const HANDLE handle = std::exchange(handle_, nullptr);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return true;
-    return CloseHandle(handle) != FALSE;
+    if (!valid()) {
+      handle_ = nullptr;
+      return true;
+    }
+    return CloseHandle(std::exchange(handle_, nullptr)) != FALSE;
   }
 
  private:

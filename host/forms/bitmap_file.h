@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+// The one depth the forms runtime saves pictures in.
 inline constexpr std::uint16_t kSavedBitsPerPixel = 24;
 
 // A Windows bitmap file of 24 bits per pixel, as the forms runtime saves pictures: file header,

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "bitmap_rows.h"
+
 namespace {
 
 constexpr std::size_t kPixelOffsetField = 10;  // in the file header
@@ -127,7 +129,8 @@ bool LocatePixels(Bytes file, std::size_t pixelOffset, BitmapLayout& layout) {
     if (pixelOffset > file.size()) return false;
     length = header.imageSize != 0 ? header.imageSize : file.size() - pixelOffset;
   } else {
-    length = static_cast<std::uint64_t>(StoredRowBytes(header.width, header.bitsPerPixel)) *
+    // The size check has bounded both sides, so the product cannot overflow.
+    length = PaddedRowBytes(static_cast<std::uint64_t>(header.width), header.bitsPerPixel) *
              static_cast<std::uint64_t>(std::llabs(static_cast<std::int64_t>(header.height)));
   }
   if (length == 0 || length > std::numeric_limits<std::uint32_t>::max()) return false;
@@ -154,10 +157,6 @@ std::uint16_t CountPaletteColours(std::uint32_t headerSize, std::uint32_t bitsPe
     default:
       return 0;
   }
-}
-
-std::int64_t StoredRowBytes(std::int64_t width, std::int64_t bitsPerPixel) {
-  return (width * bitsPerPixel + 31) / 32 * 4;
 }
 
 BitmapParse ParseBitmap(Bytes file) {

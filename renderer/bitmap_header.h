@@ -65,6 +65,3 @@ BitmapParse ParseBitmap(std::span<const std::uint8_t> file);
 // 256; other depths 0. The count is cut to 16 bits.
 std::uint16_t CountPaletteColours(std::uint32_t headerSize, std::uint32_t bitsPerPixel,
                                   std::uint32_t coloursUsed);
-
-// Bytes per stored row of an uncompressed picture: rows are padded to 4-byte boundaries.
-std::int64_t StoredRowBytes(std::int64_t width, std::int64_t bitsPerPixel);

@@ -9,6 +9,8 @@
 
 #include "bitmap_error.h"
 #include "bitmap_header.h"
+#include "bitmap_rows.h"
+#include "scoped_handle_win.h"
 
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderBytes);
 
@@ -16,14 +18,10 @@ bool showErrorBoxes = true;
 
 namespace {
 
-constexpr WORD kTargetBitsPerPixel = 24;
 constexpr std::size_t kTargetHeaderBytes = kInfoHeaderBytes + 4;
 // The working header carries one spare entry after its colour table.
 constexpr std::size_t kWorkingHeaderSpareBytes = 4;
 
-struct CloseFile {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
 struct UnmapView {
   void operator()(const void* view) const { UnmapViewOfFile(view); }
 };
@@ -41,8 +39,8 @@ struct DeleteContext {
 // owes the system: the context before the section still selected into it, the headers, then the
 // view, the mapping and the file.
 struct Acquired {
-  std::unique_ptr<void, CloseFile> file;
-  std::unique_ptr<void, CloseFile> mapping;
+  ScopedHandle file;
+  ScopedHandle mapping;
   std::unique_ptr<const void, UnmapView> view;
   std::unique_ptr<void, FreeLocal> workingHeader;
   std::unique_ptr<void, FreeLocal> targetHeader;
@@ -52,14 +50,14 @@ struct Acquired {
 
 // Maps the whole file for reading. An empty file cannot be mapped.
 bool MapFile(const char* path, Acquired& held, std::span<const std::uint8_t>& bytes) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  held.file.reset(file);
+  held.file = ScopedHandle(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!held.file.valid()) return false;
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file, &size)) return false;
-  held.mapping.reset(CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr));
-  if (!held.mapping) return false;
+  if (!GetFileSizeEx(held.file.get(), &size)) return false;
+  held.mapping =
+      ScopedHandle(CreateFileMappingA(held.file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+  if (!held.mapping.valid()) return false;
   held.view.reset(MapViewOfFile(held.mapping.get(), FILE_MAP_READ, 0, 0, 0));
   if (!held.view) return false;
   bytes = {static_cast<const std::uint8_t*>(held.view.get()),
@@ -108,7 +106,7 @@ void* MakeSection(const InfoHeader& source, BitmapServices& services, Acquired& 
   header.biWidth = source.width;
   header.biHeight = source.height;
   header.biPlanes = 1;
-  header.biBitCount = kTargetBitsPerPixel;
+  header.biBitCount = kSectionBitsPerPixel;
   header.biCompression = BI_RGB;
   header.biSizeImage =
       static_cast<DWORD>(source.width) * static_cast<DWORD>(std::abs(source.height)) * 3;
@@ -149,7 +147,7 @@ std::unique_ptr<ImageRecord> ConvertFile(const char* path, BitmapServices& servi
   std::unique_ptr<std::uint8_t[]> rgb = services.AllocatePixels(rgbBytes);
   if (!rgb) return nullptr;
   const std::span<const std::uint8_t> section(static_cast<const std::uint8_t*>(bits),
-                                              SectionRowBytes(width) * rows);
+                                              PaddedRowBytes(width, kSectionBitsPerPixel) * rows);
   CopySectionRows(section, width, rows, RowOrderOf(layout.header.height), {rgb.get(), rgbBytes});
   std::unique_ptr<ImageRecord> record = services.AllocateRecord();
   if (!record) return nullptr;

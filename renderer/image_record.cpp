@@ -1,5 +1,7 @@
 #include "image_record.h"
 
+#include "bitmap_rows.h"
+
 namespace {
 constexpr std::size_t kBytesPerPixel = 3;
 }  // namespace
@@ -8,16 +10,12 @@ RowOrder RowOrderOf(std::int32_t height) {
   return height < 0 ? RowOrder::kTopDown : RowOrder::kBottomUp;
 }
 
-std::size_t SectionRowBytes(std::int32_t width) {
-  return (static_cast<std::size_t>(width) * kBytesPerPixel + 3) / 4 * 4;
-}
-
 bool CopySectionRows(std::span<const std::uint8_t> section, std::int32_t width, std::int32_t rows,
                      RowOrder order, std::span<std::uint8_t> rgb) {
   if (width < 0 || rows < 0) return false;
   const std::size_t columns = static_cast<std::size_t>(width);
   const std::size_t count = static_cast<std::size_t>(rows);
-  const std::size_t stride = SectionRowBytes(width);
+  const std::size_t stride = PaddedRowBytes(columns, kSectionBitsPerPixel);
   // Both products stay below 2^64 for any 32-bit width and row count.
   const std::uint64_t sectionBytes = std::uint64_t{stride} * count;
   const std::uint64_t rgbBytes = std::uint64_t{columns} * kBytesPerPixel * count;

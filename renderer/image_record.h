@@ -18,8 +18,8 @@ enum class RowOrder { kBottomUp, kTopDown };
 
 RowOrder RowOrderOf(std::int32_t height);
 
-// Bytes per row of a 24-bit DIB section: 3 per pixel, padded to a multiple of 4.
-std::size_t SectionRowBytes(std::int32_t width);
+// Bits per pixel of the sections the reader converts into.
+inline constexpr std::uint32_t kSectionBitsPerPixel = 24;
 
 // Copies the blue-green-red rows of a 24-bit section into tightly packed red-green-blue rows,
 // bottom row first whichever order the section keeps. False, with nothing written, when either

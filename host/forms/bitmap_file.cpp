@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "bitmap_rows.h"
+
 namespace {
 
 constexpr std::uint32_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kInfoHeaderBytes = 40;
-constexpr std::uint16_t kBitsPerPixel = 24;
 constexpr std::int32_t kPixelsPerMetre = 2835;
 
 void Put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
@@ -21,13 +22,11 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 
 }  // namespace
 
-std::uint32_t BitmapRowBytes(std::int32_t width) {
-  return (static_cast<std::uint32_t>(width) * 3 + 3) / 4 * 4;
-}
-
 std::vector<std::uint8_t> BitmapFileBytes(std::int32_t width, std::int32_t height,
                                           std::span<const std::uint8_t> rows) {
-  const std::uint32_t pixelBytes = BitmapRowBytes(width) * static_cast<std::uint32_t>(height);
+  const std::uint32_t pixelBytes =
+      static_cast<std::uint32_t>(PaddedRowBytes(width, kSavedBitsPerPixel)) *
+      static_cast<std::uint32_t>(height);
   const std::uint32_t pixelOffset = kFileHeaderBytes + kInfoHeaderBytes;
   std::vector<std::uint8_t> file;
   file.reserve(pixelOffset + pixelBytes);
@@ -40,7 +39,7 @@ std::vector<std::uint8_t> BitmapFileBytes(std::int32_t width, std::int32_t heigh
   Put32(file, static_cast<std::uint32_t>(width));
   Put32(file, static_cast<std::uint32_t>(height));
   Put16(file, 1);  // planes
-  Put16(file, kBitsPerPixel);
+  Put16(file, kSavedBitsPerPixel);
   Put32(file, 0);  // uncompressed
   Put32(file, pixelBytes);
   Put32(file, kPixelsPerMetre);

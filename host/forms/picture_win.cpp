@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "bitmap_file.h"
+#include "bitmap_rows.h"
+#include "scoped_handle_win.h"
 
 Picture::~Picture() {
   if (bitmap_ != nullptr) DeleteObject(bitmap_);
@@ -96,8 +98,8 @@ bool ReadRows(HBITMAP bitmap, SIZE size, std::vector<std::uint8_t>& rows) {
   info.bmiHeader.biWidth = size.cx;
   info.bmiHeader.biHeight = size.cy;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  rows.resize(static_cast<std::size_t>(BitmapRowBytes(size.cx)) * size.cy);
+  info.bmiHeader.biBitCount = kSavedBitsPerPixel;
+  rows.resize(PaddedRowBytes(size.cx, kSavedBitsPerPixel) * size.cy);
   HDC screen = GetDC(nullptr);
   const int copied =
       GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), rows.data(), &info, DIB_RGB_COLORS);
@@ -106,14 +108,14 @@ bool ReadRows(HBITMAP bitmap, SIZE size, std::vector<std::uint8_t>& rows) {
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  ScopedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
   DWORD written = 0;
   const bool ok =
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
       written == bytes.size();
-  return CloseHandle(file) && ok;
+  return file.Close() && ok;
 }
 
 }  // namespace

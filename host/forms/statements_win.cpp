@@ -2,30 +2,14 @@
 
 #include <windows.h>
 
-#include <utility>
 #include <vector>
 
 #include "application_win.h"
 
 bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
 
-StartedProgram::~StartedProgram() {
-  if (process_ != nullptr) CloseHandle(process_);
-}
-
-StartedProgram::StartedProgram(StartedProgram&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)) {}
-
-StartedProgram& StartedProgram::operator=(StartedProgram&& other) noexcept {
-  if (this != &other) {
-    if (process_ != nullptr) CloseHandle(process_);
-    process_ = std::exchange(other.process_, nullptr);
-  }
-  return *this;
-}
-
 bool StartedProgram::Running() const {
-  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+  return started() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
 StartedProgram StartProgram(const std::wstring& path) {
@@ -42,8 +26,8 @@ StartedProgram StartProgram(const std::wstring& path) {
                       &startup, &process)) {
     return {};
   }
-  CloseHandle(process.hThread);
-  return StartedProgram(process.hProcess);
+  const ScopedHandle thread(process.hThread);  // only the process is watched
+  return StartedProgram(ScopedHandle(process.hProcess));
 }
 
 void ShowMessage(const std::wstring& text) {

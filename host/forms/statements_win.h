@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <utility>
+
+#include "scoped_handle_win.h"
 
 // The host's plain statements. Each reports failure only as a false result: the host's
 // procedures run on whatever the previous statement did.
@@ -10,19 +13,14 @@ bool CreateFolder(const std::wstring& path);
 class StartedProgram {
  public:
   StartedProgram() = default;
-  explicit StartedProgram(void* process) : process_(process) {}
-  ~StartedProgram();
-  StartedProgram(StartedProgram&& other) noexcept;
-  StartedProgram& operator=(StartedProgram&& other) noexcept;
-  StartedProgram(const StartedProgram&) = delete;
-  StartedProgram& operator=(const StartedProgram&) = delete;
+  explicit StartedProgram(ScopedHandle process) : process_(std::move(process)) {}
 
-  bool started() const { return process_ != nullptr; }
+  bool started() const { return process_.valid(); }
   // False once the program has ended, and for one that never started.
   bool Running() const;
 
  private:
-  void* process_ = nullptr;
+  ScopedHandle process_;
 };
 
 // Starts the file as a new process without arguments, shown normally and activated, judged by

@@ -11,23 +11,6 @@ namespace {
 // and SND_LOOP would repeat that for the whole run.
 constexpr DWORD kLoopingSoundFlags = SND_ASYNC | SND_LOOP | SND_NODEFAULT;
 
-// The text in the ANSI code page, or nullopt when the code page lacks one of its characters.
-// Best-fit mapping is refused: it would quietly turn a file name into another one.
-std::optional<std::string> AnsiOf(std::wstring_view text) {
-  if (text.empty()) return std::string();
-  const bool utf8 = GetACP() == CP_UTF8;  // takes neither the flag nor the report
-  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  BOOL lossy = FALSE;
-  BOOL* report = utf8 ? nullptr : &lossy;
-  const int size = static_cast<int>(text.size());
-  const int length =
-      WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, report);
-  if (length == 0 || lossy) return std::nullopt;
-  std::string bytes(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
-
 // A name for the file that the sound service can open. NOTE: Wine's wave file reader opens files
 // through the ANSI code page even when given a wide name; the short name gets past that and, where
 // a volume keeps no short names, the wide long name still works on Windows.
@@ -47,7 +30,7 @@ class SystemPort final : public MciPort {
   // outside it) goes through the wide call, so the file still opens.
   Reply Send(std::wstring_view command, std::size_t replyChars) override {
     const UINT length = static_cast<UINT>(replyChars);
-    if (const std::optional<std::string> ansi = AnsiOf(command)) {
+    if (const std::optional<std::string> ansi = EncodeAnsi(command)) {
       std::string buffer(replyChars, '\0');
       const MCIERROR code =
           mciSendStringA(ansi->c_str(), length ? buffer.data() : nullptr, length, nullptr);
@@ -72,7 +55,7 @@ class SystemPort final : public MciPort {
   std::uint32_t WaveOutputDevices() override { return waveOutGetNumDevs(); }
 
   std::int32_t PlayLoopingSound(const std::wstring& file) override {
-    if (const std::optional<std::string> ansi = AnsiOf(file)) {
+    if (const std::optional<std::string> ansi = EncodeAnsi(file)) {
       return PlaySoundA(ansi->c_str(), nullptr, kLoopingSoundFlags);
     }
     return PlaySoundW(SoundFileName(file).c_str(), nullptr, kLoopingSoundFlags);

@@ -3,26 +3,12 @@
 #include <algorithm>
 
 #include "ansi_text_win.h"
+#include "scoped_handle_win.h"
 #include "settings_system_win.h"
 
 namespace {
 
 constexpr DWORD kReadChunkBytes = 64 * 1024;
-
-class ScopedFile {
- public:
-  explicit ScopedFile(HANDLE handle) : handle_(handle) {}
-  ~ScopedFile() {
-    if (valid()) CloseHandle(handle_);
-  }
-  ScopedFile(const ScopedFile&) = delete;
-  ScopedFile& operator=(const ScopedFile&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 // NOTE: a path on a drive without a disk would otherwise ask the user to insert one, in a box
 // that nobody sees while the saver runs.
@@ -67,8 +53,8 @@ class SystemFiles final : public FileStore {
  public:
   std::optional<std::string> ReadWholeFile(const std::wstring& path) const override {
     const NoCriticalErrorBoxes quiet;
-    const ScopedFile file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    const ScopedHandle file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
     std::string content;
     if (!file.valid() || !ReadRest(file.get(), content)) return std::nullopt;
     return content;
@@ -78,8 +64,8 @@ class SystemFiles final : public FileStore {
   // writer slips in between.
   bool EditFile(const std::wstring& path, const FileEdit& edit) override {
     const NoCriticalErrorBoxes quiet;
-    const ScopedFile file(OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL));
+    const ScopedHandle file(OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL));
     std::string current;
     if (!file.valid() || !ReadRest(file.get(), current)) return false;
     const std::string edited = edit(current);
@@ -92,8 +78,8 @@ class SystemFiles final : public FileStore {
   // cannot be opened this way.
   bool CanOpenForReading(const std::wstring& path) const override {
     const NoCriticalErrorBoxes quiet;
-    const ScopedFile file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    const ScopedHandle file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
     return file.valid();
   }
 };
@@ -102,15 +88,7 @@ class SystemAnsiCodePage final : public AnsiCodePage {
  public:
   std::wstring Decode(std::string_view bytes) const override { return DecodeAnsi(bytes); }
 
-  std::string Encode(std::wstring_view text) const override {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-    return bytes;
-  }
+  std::string Encode(std::wstring_view text) const override { return EncodeAnsiLossy(text); }
 
   bool IsLeadByte(char byte) const override {
     return IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;

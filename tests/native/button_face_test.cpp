@@ -28,7 +28,7 @@ TEST(ButtonFace, BorderPiecesOfTheDialogsTwoButtonSizes) {
   EXPECT_EQ(FacePieces({29, 25}), narrow);
 }
 
-TEST(ButtonFace, FacesBelowTwoCornersDropTheirEdgesButKeepTheCorners) {
+TEST(ButtonFace, EdgesDropOnlyBelowOnePixelAndCornersAlwaysStay) {
   const Pieces thin = FacePieces({6, 25});  // top and bottom edges would be -2 wide
   ASSERT_EQ(thin.size(), 6u);
   EXPECT_EQ(thin[2].destination, (PixelRect{2, 4, 4, 17}));  // right edge
@@ -37,6 +37,15 @@ TEST(ButtonFace, FacesBelowTwoCornersDropTheirEdgesButKeepTheCorners) {
   const Pieces square = FacePieces({8, 8});  // every edge 0 long
   ASSERT_EQ(square.size(), 4u);
   EXPECT_EQ(square[3].destination, (PixelRect{0, 4, 4, 4}));  // bottom-left corner
+
+  // 9 x 9: every edge exactly 1 pixel long, which is still drawn.
+  const Pieces smallest = {
+      {{0, 0, 4, 4}, {0, 0, 4, 4}},   {{4, 0, 56, 4}, {4, 0, 1, 4}},
+      {{60, 0, 4, 4}, {5, 0, 4, 4}},  {{60, 4, 4, 17}, {5, 4, 4, 1}},
+      {{60, 21, 4, 4}, {5, 5, 4, 4}}, {{4, 21, 56, 4}, {4, 5, 1, 4}},
+      {{0, 21, 4, 4}, {0, 5, 4, 4}},  {{0, 4, 4, 17}, {0, 4, 4, 1}},
+  };
+  EXPECT_EQ(FacePieces({9, 9}), smallest);
 }
 
 TEST(ButtonFace, GradientRunsFromWhiteToLavenderInHighBytes) {

@@ -76,18 +76,27 @@ TEST_F(FlakeListTest, RemovingTailMakesSurvivorTailAndNextAddLinksAfterIt) {
   EXPECT_EQ(Walk(list), (std::vector<SnowFlake*>{first, second, added}));
 }
 
-TEST_F(FlakeListTest, RemovingHeadAndMiddleKeepsOrderOfSurvivors) {
+// Survivors on both sides of each removal move by exactly one frame's step: a pass that went
+// back over the list after a removal would move the earlier ones again.
+TEST_F(FlakeListTest, RemovingHeadAndMiddleKeepsOrderAndMovesEachSurvivorOnce) {
   FlakeList list(10);
   std::vector<SnowFlake*> flakes;
-  const float lives[] = {1.0f, 9.0f, 1.0f, 1.0f, 9.0f};
+  const float lives[] = {1.0f, 9.0f, 1.0f, 9.0f, 1.0f, 1.0f, 9.0f};
   for (float life : lives) {
     flakes.push_back(Make(list, life));
+    flakes.back()->velocity = {2.0f, -4.0f, 8.0f};
     list.Add(flakes.back());
   }
   frameTotal = 2.0f;
+  frameDelta = 0.5f;
   list.UpdateAndDraw();
-  EXPECT_EQ(Walk(list), (std::vector<SnowFlake*>{flakes[1], flakes[4]}));
-  EXPECT_EQ(destroyed, 3);
+  EXPECT_EQ(Walk(list), (std::vector<SnowFlake*>{flakes[1], flakes[3], flakes[6]}));
+  EXPECT_EQ(destroyed, 4);
+  for (const SnowFlake* survivor : Walk(list)) {
+    EXPECT_EQ(survivor->position.x, 1.0f);
+    EXPECT_EQ(survivor->position.y, -2.0f);
+    EXPECT_EQ(survivor->position.z, -6.0f);
+  }
 }
 
 TEST_F(FlakeListTest, AddAtCapacityIsRefusedAndChangesNothing) {

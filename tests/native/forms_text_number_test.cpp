@@ -50,6 +50,7 @@ TEST(NumberText, FormatsWithTheHashPatternAndWithASignPosition) {
   EXPECT_EQ(FormatDigitsOrEmpty(-3), L"-3");
   EXPECT_EQ(SignedDecimal(2), L" 2");
   EXPECT_EQ(SignedDecimal(0), L" 0");
+  EXPECT_EQ(SignedDecimal(-1), L"-1");
   EXPECT_EQ(SignedDecimal(-3), L"-3");
 }
 

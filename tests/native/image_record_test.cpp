@@ -31,15 +31,6 @@ Bytes Pixel(int x, int storedRow) {
 
 }  // namespace
 
-TEST(SectionRowBytes, PadsThreeBytesPerPixelToFour) {
-  EXPECT_EQ(SectionRowBytes(1), 4u);
-  EXPECT_EQ(SectionRowBytes(2), 8u);
-  EXPECT_EQ(SectionRowBytes(3), 12u);
-  EXPECT_EQ(SectionRowBytes(4), 12u);
-  EXPECT_EQ(SectionRowBytes(64), 192u);
-  EXPECT_EQ(SectionRowBytes(1023), 3072u);
-}
-
 TEST(CopySectionRows, DropsPaddingAndSwapsBlueAndRedForEveryWidth) {
   for (int width : {1, 2, 3, 4, 5}) {
     const Bytes section = MakeSection(width, 2);

@@ -189,6 +189,7 @@ TEST_F(Music, MciSendAndStatusTurnCodesIntoTexts) {
   port_.replies[L"play cdaudio from 1 to 2"] = {999, L""};
   EXPECT_EQ(CdPlay(port_, L"cdaudio", L"1", L"2"), 999);
   EXPECT_EQ(MciReply, L"Error (文字列が取れません)");
+  EXPECT_EQ(LastApiResult, 999);  // sent through MciSend alone, which records it
   EXPECT_EQ(port_.calls, (Calls{L"sysinfo all quantity [512]", L"status cdaudio mode [512]",
                                 L"error text 263 [256]", L"play cdaudio from 1 to 2 [512]",
                                 L"error text 999 [256]"}));

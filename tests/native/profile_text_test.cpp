@@ -21,6 +21,7 @@ TEST(ProfileText, FindsValuesAsTheProfileServiceReadsThem) {
   EXPECT_EQ(FindProfileValue(file, "Section", "noequals"), std::nullopt);
   EXPECT_EQ(FindProfileValue(file, "Section", "stray"), std::nullopt);
   EXPECT_EQ(FindProfileValue(file, "Other", kKind), "9");
+  EXPECT_EQ(FindProfileValue(file, "Other", "quoted"), std::nullopt);  // only in the next one
   EXPECT_EQ(FindProfileValue(file, "Missing", kKind), std::nullopt);
 }
 
@@ -47,4 +48,15 @@ TEST(ProfileText, NamesAreCutAtNulAndAtWholeCharacters) {
   EXPECT_EQ(CutProfileName(std::string("Sec\0tion", 8), 128), "Sec");
   EXPECT_EQ(CutProfileName(kKind, 4), "BGM\x8B\xE6");
   EXPECT_EQ(CutProfileName(std::string(200, 'k'), 128), std::string(128, 'k'));
+  // The edges of both lead-byte ranges: a lead byte takes the byte after it along.
+  struct Case {
+    unsigned char first;
+    bool lead;
+  };
+  const Case edges[] = {{0x80, false}, {0x81, true}, {0x9F, true}, {0xA0, false},
+                        {0xDF, false}, {0xE0, true}, {0xFC, true}, {0xFD, false}};
+  for (const Case& c : edges) {
+    const std::string name = {static_cast<char>(c.first), 'x', 'y'};
+    EXPECT_EQ(CutProfileName(name, 1), name.substr(0, c.lead ? 2 : 1)) << int{c.first};
+  }
 }

@@ -26,6 +26,13 @@ class SnowBatchTest : public ::testing::Test {
     frameDelta = frameTimer.delta();
   }
 
+  // Draws one frame at the given time; the flakes alive after it.
+  int FrameAt(double seconds) {
+    AdvanceTo(seconds);
+    DrawFrame();
+    return flakeList->count;
+  }
+
   OsMesaCanvas canvas{32, 32};
   FakeClock clock;
 };
@@ -73,26 +80,20 @@ TEST_F(SnowBatchTest, FramesSpawnOnlyAfterMoreThanASecondAndOnceAfterALongPause)
   InitFlakes(clock);
   InitRenderState();
 
-  AdvanceTo(0.5);
-  DrawFrame();
-  EXPECT_EQ(flakeList->count, 1000);
-  AdvanceTo(1.0);  // exactly one second is not more than one
-  DrawFrame();
-  EXPECT_EQ(flakeList->count, 1000);
-  AdvanceTo(1.001);
-  DrawFrame();
-  EXPECT_EQ(flakeList->count, 2000);
-  AdvanceTo(2.0);
-  DrawFrame();
-  EXPECT_EQ(flakeList->count, 2000);
+  EXPECT_EQ(FrameAt(0.5), 1000);
+  EXPECT_EQ(FrameAt(1.0), 1000);  // exactly one second is not more than one
+  EXPECT_EQ(FrameAt(1.001), 2000);
+  EXPECT_EQ(FrameAt(2.0), 2000);
 
   // Ten seconds without a frame: every older flake has died, and only one new batch comes.
-  AdvanceTo(12.0);
-  DrawFrame();
-  EXPECT_EQ(flakeList->count, 1000);
+  EXPECT_EQ(FrameAt(12.0), 1000);
   for (const SnowFlake* f = flakeList->head; f != nullptr; f = f->next) {
     ASSERT_EQ(f->birthTime, 12.0f);
   }
+  // The cadence starts again from that batch rather than catching up on the missed ones.
+  EXPECT_EQ(FrameAt(12.1), 1000);
+  EXPECT_EQ(FrameAt(13.0), 1000);
+  EXPECT_EQ(FrameAt(13.001), 2000);
 }
 
 // A full list drops the rest of a batch without disturbing the flakes it holds.

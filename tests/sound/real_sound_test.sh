@@ -26,7 +26,10 @@ for tool in pulseaudio pactl pacat parec sox lame python3; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/driftmantle-sound.XXXXXX") || exit 1
-server_pid="" keeper_pid="" recorder_pid=""
+server=$work/server
+# Every sound client, Wine included, runs through this to reach the test's own server.
+as_client=("$here/sound_server.sh" client "$server")
+keeper_pid="" recorder_pid=""
 
 stop_pid() {
   local pid=$1 signal=$2
@@ -45,7 +48,7 @@ stop_pid() {
 cleanup() {
   stop_pid "$recorder_pid" INT
   stop_pid "$keeper_pid" TERM
-  stop_pid "$server_pid" TERM
+  "$here/sound_server.sh" stop "$server"
   if [ "${DRIFTMANTLE_KEEP_SOUND:-0}" = 1 ]; then
     echo "real_sound: recordings kept in $work"
   else
@@ -62,37 +65,17 @@ fail() {
 
 now() { date +%s.%N; }
 
-# The test's own sound server, reachable only through its runtime folder, which it wants private
-# (mode 700); clients never start one of their own.
-mkdir -m 700 "$work/runtime" "$work/config" && mkdir -p "$work/config/pulse" || exit 1
-echo "autospawn = no" >"$work/config/pulse/client.conf"
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
-export PULSE_SERVER=unix:$work/runtime/pulse/native
-cat >"$work/server.pa" <<'EOF'
-load-module module-native-protocol-unix auth-anonymous=1
-load-module module-null-sink sink_name=nullsink
-set-default-sink nullsink
-EOF
-pulseaudio -n -F "$work/server.pa" --exit-idle-time=-1 --daemonize=no --log-target=stderr \
-  >"$work/server.log" 2>&1 &
-server_pid=$!
-started=0
-for _ in $(seq 100); do
-  if pactl info >/dev/null 2>&1; then started=1; break; fi
-  kill -0 "$server_pid" 2>/dev/null || break
-  sleep 0.1
-done
-[ $started = 1 ] || { cat "$work/server.log"; fail "the sound server did not start"; }
+"$here/sound_server.sh" start "$server" || fail "the sound server did not start"
 
 # A null sink with nothing playing goes idle and its monitor delivers nothing, which would drop
 # the very silences under test from the recording. A low-latency stream of zeros keeps it running
 # and its monitor in step with the clock.
-pacat --playback --raw --format=s16le --rate=$rate --channels=$channels --latency-msec=20 \
-  /dev/zero >"$work/keeper.log" 2>&1 &
+"${as_client[@]}" pacat --playback --raw --format=s16le --rate=$rate --channels=$channels \
+  --latency-msec=20 /dev/zero >"$work/keeper.log" 2>&1 &
 keeper_pid=$!
 running=0
 for _ in $(seq 100); do
-  if pactl list sinks short 2>/dev/null | grep -q RUNNING; then running=1; break; fi
+  if "${as_client[@]}" pactl list sinks short 2>/dev/null | grep -q RUNNING; then running=1; break; fi
   sleep 0.05
 done
 [ $running = 1 ] || { cat "$work/keeper.log"; fail "the null sink did not start running"; }
@@ -114,7 +97,7 @@ recorded_run() {
 
   local launched flowing=0
   launched=$(now)
-  parec --device=nullsink.monitor --raw --format=s16le --rate=$rate --channels=$channels \
+  "${as_client[@]}" parec --device=nullsink.monitor --raw --format=s16le --rate=$rate --channels=$channels \
     --latency-msec=20 "$recording" 2>"$work/$music.parec.log" &
   recorder_pid=$!
   # Wait for samples to flow, so the run starts well inside the recording. The first recording
@@ -132,7 +115,7 @@ recorded_run() {
   fi
 
   echo "[$music] LANG=$lang"
-  env -u LC_ALL LANG="$lang" "$wine_run" --timeout $wine_timeout "$driver" "$run_seconds" \
+  env -u LC_ALL LANG="$lang" "${as_client[@]}" "$wine_run" --timeout $wine_timeout "$driver" "$run_seconds" \
     "$(windows_path "$times")" "$kind" "$(windows_path "$file")" >"$log" 2>&1
   local status=$?
   sleep "$tail_seconds"  # the recording's tail: the silence must last after the run

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "ansi_text_win.h"
 #include "child_process.h"
 #include "program_folder.h"
 #include "shipped_names.h"
@@ -44,27 +45,11 @@ double UnixSecondsNow() {
   return static_cast<double>(ticks - kTicksFrom1601To1970) / 1e7;
 }
 
-// The text in the ANSI code page, or nothing when the code page cannot carry all of it: the host
-// reads the settings file in that code page.
-std::optional<std::string> AnsiOf(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const bool utf8 = GetACP() == CP_UTF8;
-  BOOL lossy = FALSE;
-  const int size = static_cast<int>(text.size());
-  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr,
-                                         utf8 ? nullptr : &lossy);
-  if (length == 0 || lossy) return std::nullopt;
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
-
 // A folder name with a blank and letters beyond ASCII that the ANSI code page can carry, as a
 // user's music folder often has; a plain one only where the code page has neither.
 std::wstring MusicFolderName() {
   for (const wchar_t* name : {L"音楽 フォルダ", L"Müsik Ördner"}) {
-    if (AnsiOf(name)) return name;
+    if (EncodeAnsi(name)) return name;
   }
   return L"Music Folder";
 }
@@ -122,7 +107,7 @@ int wmain(int argc, wchar_t** argv) {
     musicFile = musicFolder + L"\\" + FileNameOf(argv[4]);
     if (!CreateDirectoryW(musicFolder.c_str(), nullptr)) return Fail("music folder");
     if (!CopyFileW(argv[4], musicFile.c_str(), TRUE)) return Fail("music file copy");
-    const std::optional<std::string> musicFileBytes = AnsiOf(musicFile);
+    const std::optional<std::string> musicFileBytes = EncodeAnsi(musicFile);
     if (!musicFileBytes) return Fail("music file path outside the ANSI code page", 0);
     settings += std::string(kKeyBgmFile) + "=" + *musicFileBytes + "\r\n";
   }

@@ -7,11 +7,13 @@ Label::Label() : ChildControl(L"DriftmantleLabel"), font_(FormFont()) {
 void Label::SetCaption(const std::wstring& caption) {
   caption_ = caption;
   SetText(caption_);
+  FitToText();
   Repaint();
 }
 
 void Label::SetFont(const FontSpec& font) {
   font_ = Font(font);
+  FitToText();
   Repaint();
 }
 
@@ -23,6 +25,27 @@ void Label::SetForeColour(COLORREF colour) {
 void Label::SetAlignment(TextAlignment alignment) {
   alignment_ = alignment;
   Repaint();
+}
+
+// A one-line label laid out for one font must not lose the end of its text, or an underline, in
+// another that runs a little larger: it grows to hold its line, never shrinks.
+void Label::FitToText() {
+  if (window() == nullptr || caption_.empty()) return;
+  HDC screen = GetDC(window());
+  HGDIOBJ previousFont = SelectObject(screen, font_.handle());
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(screen, &metrics);
+  RECT needed = {0, 0, 0, 0};
+  DrawTextW(screen, caption_.c_str(), static_cast<int>(caption_.size()), &needed,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(screen, previousFont);
+  ReleaseDC(window(), screen);
+  const SIZE size = ClientSize();
+  if (size.cy >= 2 * metrics.tmHeight) return;  // room for more lines: it wraps instead
+  const int width = needed.right > size.cx ? needed.right : size.cx;
+  const int height = metrics.tmHeight > size.cy ? metrics.tmHeight : size.cy;
+  if (width == size.cx && height == size.cy) return;
+  SetWindowPos(window(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Label::Paint(HDC surface, SIZE size) {

@@ -33,6 +33,8 @@ class Label final : public ChildControl {
   void OnMouseUp(MouseButton button, POINT at) override;
 
  private:
+  void FitToText();
+
   std::wstring caption_;
   Font font_;
   COLORREF foreColour_ = RGB(0, 0, 0);

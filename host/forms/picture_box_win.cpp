@@ -1,23 +1,21 @@
 #include "picture_box_win.h"
 
+void ShapeControl::Draw(HDC surface) const {
+  HBRUSH brush = CreateSolidBrush(borderColour_);
+  FrameRect(surface, &bounds_, brush);
+  DeleteObject(brush);
+}
+
 PictureBox::PictureBox() : ChildControl(L"DriftmantlePictureBox") {}
 
 HDC PictureBox::Canvas() { return canvas_.Fit(ClientSize(), backColour()); }
 
-void PictureBox::Paint(HDC surface, SIZE) { canvas_.CopyTo(surface, 0, 0); }
-
-ShapeControl::ShapeControl() : ChildControl(L"DriftmantleShape") {
-  SetBackground(ControlBackground::Transparent);
-}
-
-void ShapeControl::SetBorderColour(COLORREF colour) {
-  borderColour_ = colour;
+void PictureBox::Hold(const ShapeControl& shape) {
+  shapes_.push_back(&shape);
   Repaint();
 }
 
-void ShapeControl::Paint(HDC surface, SIZE size) {
-  HBRUSH brush = CreateSolidBrush(borderColour_);
-  const RECT outline = {0, 0, size.cx, size.cy};
-  FrameRect(surface, &outline, brush);
-  DeleteObject(brush);
+void PictureBox::Paint(HDC surface, SIZE) {
+  canvas_.CopyTo(surface, 0, 0);
+  for (const ShapeControl* shape : shapes_) shape->Draw(surface);
 }

@@ -2,8 +2,23 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "child_control_win.h"
 #include "surface_win.h"
+
+// A shape: the outline of a rectangle, one pixel wide. It has no window of its own: the picture
+// box holding it draws it over its picture, so transparent controls on top still show it.
+class ShapeControl {
+ public:
+  void Place(RECT bounds) { bounds_ = bounds; }
+  void SetBorderColour(COLORREF colour) { borderColour_ = colour; }
+  void Draw(HDC surface) const;
+
+ private:
+  RECT bounds_ = {0, 0, 0, 0};
+  COLORREF borderColour_ = RGB(0, 0, 0);
+};
 
 // A picture box whose drawing persists: what is drawn on its canvas stays its picture and is
 // shown again whenever the box is uncovered.
@@ -15,23 +30,13 @@ class PictureBox final : public ChildControl {
   HDC Canvas();
   // Shows what was drawn on the canvas.
   void Refresh() { Repaint(); }
+  // The shape is drawn over the picture from now on; it must outlive the box.
+  void Hold(const ShapeControl& shape);
 
  protected:
   void Paint(HDC surface, SIZE size) override;
 
  private:
   PersistentImage canvas_;
-};
-
-// A shape: the outline of a rectangle, one pixel wide, over its container's background.
-class ShapeControl final : public ChildControl {
- public:
-  ShapeControl();
-  void SetBorderColour(COLORREF colour);
-
- protected:
-  void Paint(HDC surface, SIZE size) override;
-
- private:
-  COLORREF borderColour_ = RGB(0, 0, 0);
+  std::vector<const ShapeControl*> shapes_;
 };

@@ -9,6 +9,7 @@
 #include "host_state.h"
 #include "preview_form_win.h"
 #include "saver_form_win.h"
+#include "settings_dialog_win.h"
 #include "settings_system_win.h"
 #include "shared_names.h"
 #include "start_arguments.h"
@@ -40,10 +41,11 @@ void Main(const std::wstring& argumentText) {
     ShowMessage(kMissingRendererText);
     EndProgram();
   }
-  // The settings dialog is yet to come; until then /c ends here like an unknown argument.
-  if (request.mode == StartMode::kSettings || request.mode == StartMode::kCheckThenEnd) {
+  if (request.mode == StartMode::kSettings) {
+    ShowSettingsDialog();
     EndProgram();
   }
+  if (request.mode == StartMode::kCheckThenEnd) EndProgram();
   if (request.mode == StartMode::kSaverHidingCursor) SavedCursorCount = ShowCursor(FALSE);
   LoadSaverForm();
 }

@@ -1,0 +1,72 @@
+#include "dialog_rules.h"
+
+#include <cmath>
+
+#include "number_text.h"
+
+namespace {
+
+constexpr int kRepeatChoiceCount = 31;
+constexpr double kGradientPeak = 220.0;
+// Not quite pi: the rows at the bottom edge come out a shade lighter than at the top.
+constexpr double kGradientHalfTurn = 3.142;
+
+}  // namespace
+
+SourceLook LookOfSource(std::int16_t bgmKind) {
+  SourceLook look;
+  if (bgmKind >= 0 && bgmKind < kMusicSourceCount) look.markLit[bgmKind] = true;
+  look.repeatEnabled = bgmKind == 1;
+  look.fileButtonEnabled = bgmKind == 2;
+  return look;
+}
+
+std::vector<std::wstring> RepeatChoices() {
+  std::vector<std::wstring> choices;
+  for (int number = 0; number < kRepeatChoiceCount; ++number) {
+    choices.push_back(FormatDigitsOrEmpty(number));
+  }
+  return choices;
+}
+
+std::int16_t RepeatFromText(std::wstring_view text) {
+  const std::optional<double> number = ParseNumber(text);
+  if (!number) return 0;
+  return ToInteger16(*number).value_or(0);
+}
+
+std::vector<TilePosition> TilePositions(int panelWidth, int panelHeight, int patternWidth,
+                                        int patternHeight) {
+  std::vector<TilePosition> positions;
+  // A pattern without size would never leave the first column.
+  if (patternWidth <= 0 || patternHeight <= 0) return positions;
+  int x = 0;
+  int y = 0;
+  for (;;) {
+    positions.push_back({x, y});
+    if (y > panelHeight) {
+      if (x > panelWidth) break;
+      x += patternWidth;
+      y = 0;
+    } else {
+      y += patternHeight;
+    }
+  }
+  return positions;
+}
+
+std::vector<std::uint8_t> GradientLevels(int clientHeight) {
+  std::vector<std::uint8_t> levels;
+  // A window without height has no rows to divide the half turn over.
+  if (clientHeight <= 0) return levels;
+  const double rowsPerRadian = clientHeight / kGradientHalfTurn;
+  for (int y = 0; y <= clientHeight; ++y) {
+    const double level = std::abs(kGradientPeak * std::sin(y / rowsPerRadian));
+    levels.push_back(static_cast<std::uint8_t>(RoundHalfEven(level)));
+  }
+  return levels;
+}
+
+WindowPlace DialogPlace(int screenWidth, int screenHeight, int width, int height) {
+  return {(screenWidth - width) / 2, (screenHeight - height) / 3};
+}

@@ -1,0 +1,173 @@
+// The settings dialog as a user meets it: opened with /c from the program folder, driven with
+// real clicks and keys from this process, judged by what it shows and by the settings file's
+// bytes.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "deadline.h"
+#include "file_bytes.h"
+#include "program_folder.h"
+#include "shipped_names.h"
+#include "user_input.h"
+#include "window_finder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr wchar_t kDialogCaption[] = L"<氷花灯>";
+constexpr wchar_t kChooserTitle[] = L"ﾌｧｲﾙを開く";
+constexpr auto kTimeout = 10s;
+
+// Key names as the file holds them, in code page 932 whatever the system's code page.
+const std::string kSection = "[Section]\r\n";
+const std::string kKind = "BGM\x8B\xE6\x95\xAA=";
+const std::string kRepeat = "BGM\xD8\xCB\xDF\xB0\xC4=";
+const std::string kFile = "BGM\xCC\xA7\xB2\xD9=";
+
+COLORREF ScreenPixel(HWND window, int x, int y) {
+  POINT at = {x, y};
+  ClientToScreen(window, &at);
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+class SettingsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.created());
+    ASSERT_EQ(folder_.Install(kHostFile), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(folder_.Install(kRendererFile), static_cast<DWORD>(ERROR_SUCCESS));
+  }
+
+  void WriteSettings(const std::string& bytes) {
+    settings_ = bytes;
+    WriteFileBytes(folder_.PathOf(kSettingsFile), bytes);
+  }
+  std::string SettingsNow() const {
+    const std::vector<char> bytes = ReadFileBytes(folder_.PathOf(kSettingsFile));
+    return std::string(bytes.begin(), bytes.end());
+  }
+
+  // Starts /c and waits for the dialog to be on screen with its background painted.
+  void Open() {
+    host_ = ChildProcess::Start(folder_.PathOf(kHostFile), L"/c", folder_.path());
+    ASSERT_TRUE(host_.started());
+    dialog_ = WaitForTopLevelWindow(nullptr, kDialogCaption, host_.id(), kTimeout);
+    ASSERT_NE(dialog_, nullptr);
+    panel_ = FindWindowExW(dialog_, nullptr, L"DriftmantlePictureBox", nullptr);
+    ASSERT_NE(panel_, nullptr);
+    // The middle row of the background is the gradient's lightest.
+    ASSERT_TRUE(PollUntil(kTimeout, [&] {
+      return IsWindowVisible(dialog_) && ScreenPixel(dialog_, 3, 123) == RGB(220, 220, 250);
+    }));
+    BringToFront(dialog_);
+  }
+
+  HWND OnPanel(const wchar_t* className, const wchar_t* text) const {
+    return FindWindowExW(panel_, nullptr, className, text);
+  }
+  HWND Button(HWND parent, const wchar_t* caption) const {
+    return FindWindowExW(parent, nullptr, nullptr, caption);
+  }
+
+  void ExpectClosed() {
+    EXPECT_EQ(host_.WaitForExit(kTimeout), 0u);
+    EXPECT_EQ(FindTopLevelWindow(nullptr, kDialogCaption, host_.id()), nullptr);
+  }
+
+  ProgramFolder folder_;
+  std::string settings_;
+  ChildProcess host_;
+  HWND dialog_ = nullptr;
+  HWND panel_ = nullptr;
+};
+
+// Source 1 and repeat 5 open with the CD mark lit, 5 in the enabled box and the file button
+// disabled; a press on "なし" chooses no music and 設定 stores all three keys as signed text.
+TEST_F(SettingsDialogTest, OpensWithTheStoredChoiceAndStoresANewOne) {
+  WriteSettings(kSection + kKind + "1\r\n" + kRepeat + "5\r\n");
+  Open();
+  HWND combo = OnPanel(L"ComboBox", nullptr);
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(TextOf(combo), L"5");
+  EXPECT_TRUE(IsWindowEnabled(combo));
+  HWND cdMark = FindWindowExW(panel_, nullptr, L"DriftmantleImage", nullptr);
+  ASSERT_NE(cdMark, nullptr);
+  // Marks in source order none, CD, file: the second holds the chosen, blue-filled square.
+  cdMark = FindWindowExW(panel_, cdMark, L"DriftmantleImage", nullptr);
+  EXPECT_EQ(ScreenPixel(cdMark, 6, 6), RGB(40, 80, 200));
+  HWND fileButton = Button(panel_, L"...");
+  ASSERT_NE(fileButton, nullptr);
+  // The disabled face is inset: its grey outline lies two pixels in.
+  EXPECT_EQ(ScreenPixel(fileButton, 14, 2), RGB(201, 199, 186));
+
+  // A second copy sees the open dialog and ends at once.
+  ChildProcess second = ChildProcess::Start(folder_.PathOf(kHostFile), L"/c", folder_.path());
+  EXPECT_EQ(second.WaitForExit(kTimeout), 0u);
+
+  ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"なし"));
+  EXPECT_TRUE(PollUntil(kTimeout, [&] { return !IsWindowEnabled(combo); }));
+  ClickMiddleOf(Button(dialog_, L"設定"));
+  ExpectClosed();
+  EXPECT_EQ(SettingsNow(), kSection + kKind + " 0\r\n" + kRepeat + " 5\r\n" + kFile + "\r\n");
+}
+
+TEST_F(SettingsDialogTest, TypedRepeatIsStoredRoundedHalfToEven) {
+  WriteSettings(kSection + kKind + "1\r\n" + kRepeat + "0\r\n" + kFile + "\r\n");
+  Open();
+  HWND combo = OnPanel(L"ComboBox", nullptr);
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(TextOf(combo), L"");
+  ClickMiddleOf(combo);
+  TypeText(L"3.5");
+  ASSERT_TRUE(PollUntil(kTimeout, [&] { return TextOf(combo) == L"3.5"; }));
+  ClickMiddleOf(Button(dialog_, L"設定"));
+  ExpectClosed();
+  EXPECT_EQ(SettingsNow(), kSection + kKind + " 1\r\n" + kRepeat + " 4\r\n" + kFile + "\r\n");
+}
+
+// Cancel, the close box and Escape close the dialog and leave the file as it was.
+TEST_F(SettingsDialogTest, CancelCloseBoxAndEscapeWriteNothing) {
+  WriteSettings(kSection + kKind + "2\r\n" + kFile + "C:\\nowhere.mp3\r\n");
+  const auto closeWith = [&](const char* how, auto close) {
+    SCOPED_TRACE(how);
+    Open();
+    ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"音楽CD"));
+    close();
+    ExpectClosed();
+    EXPECT_EQ(SettingsNow(), settings_);
+  };
+  closeWith("cancel", [&] { ClickMiddleOf(Button(dialog_, L"ｷｬﾝｾﾙ")); });
+  closeWith("close box", [&] { PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0); });
+  closeWith("Escape", [&] { PressKey(VK_ESCAPE); });
+}
+
+TEST_F(SettingsDialogTest, FileButtonOpensTheChooser) {
+  WriteSettings(kSection + kKind + "2\r\n");
+  Open();
+  ClickMiddleOf(Button(panel_, L"..."));
+  HWND chooser = WaitForTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout);
+  ASSERT_NE(chooser, nullptr);
+  PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitForNoTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout));
+  BringToFront(dialog_);
+  ClickMiddleOf(Button(dialog_, L"ｷｬﾝｾﾙ"));
+  ExpectClosed();
+  EXPECT_EQ(SettingsNow(), settings_);
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#include "user_input.h"
+
+#include <vector>
+
+namespace {
+
+INPUT MouseInput(DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+INPUT KeyInput(WORD virtualKey, WORD scan, DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = scan;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+void BringToFront(HWND window) {
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
+}
+
+void ClickMiddleOf(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  Send({MouseInput(MOUSEEVENTF_MOVE), MouseInput(MOUSEEVENTF_LEFTDOWN),
+        MouseInput(MOUSEEVENTF_LEFTUP)});
+}
+
+void PressKey(WORD virtualKey) {
+  Send({KeyInput(virtualKey, 0, 0), KeyInput(virtualKey, 0, KEYEVENTF_KEYUP)});
+}
+
+void TypeText(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    inputs.push_back(KeyInput(0, c, KEYEVENTF_UNICODE));
+    inputs.push_back(KeyInput(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+  }
+  Send(inputs);
+}

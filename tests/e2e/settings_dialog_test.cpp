@@ -39,9 +39,10 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
   return colour;
 }
 
+// WM_GETTEXT itself: GetWindowText reads only a caption from another process's window.
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
+  SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
   return text;
 }
 

@@ -11,6 +11,14 @@ INPUT MouseInput(DWORD flags) {
   return input;
 }
 
+// A move to a screen point, in the 0..65535 scale absolute moves take.
+INPUT MoveTo(int x, int y) {
+  INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  return input;
+}
+
 INPUT KeyInput(WORD virtualKey, WORD scan, DWORD flags) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
@@ -34,8 +42,10 @@ void BringToFront(HWND window) {
 void ClickMiddleOf(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
-  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  Send({MouseInput(MOUSEEVENTF_MOVE), MouseInput(MOUSEEVENTF_LEFTDOWN),
+  const int x = (rect.left + rect.right) / 2;
+  const int y = (rect.top + rect.bottom) / 2;
+  // The pointer arrives from beside the window, as a hand moves it, before it presses.
+  Send({MoveTo(rect.left - 4, y), MoveTo(x, y), MouseInput(MOUSEEVENTF_LEFTDOWN),
         MouseInput(MOUSEEVENTF_LEFTUP)});
 }
 

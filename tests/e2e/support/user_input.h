@@ -10,7 +10,8 @@
 // Brings the window to the front so that it receives the keys.
 void BringToFront(HWND window);
 
-// Moves the pointer to the middle of the window and presses and releases the left button.
+// Moves the pointer onto the middle of the window from its left, then presses and releases the
+// left button there.
 void ClickMiddleOf(HWND window);
 
 // Presses and releases one key.

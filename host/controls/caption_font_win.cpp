@@ -8,10 +8,8 @@ namespace {
 constexpr double kPointsPerInch = 72.0;
 
 int ScreenDotsPerInch() {
-  HDC screen = GetDC(nullptr);
-  const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dotsPerInch;
+  const ScreenContext screen;
+  return GetDeviceCaps(screen.dc(), LOGPIXELSY);
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
+#include <optional>
+#include <string_view>
+#include <utility>
 
 #include "button_painter_win.h"
 #include "child_control_win.h"

@@ -12,11 +12,8 @@ TRIVERTEX ToTriVertex(const GradientVertex& vertex) {
 
 bool ClearFace(HDC dc, SIZE size, COLORREF colour) {
   const RECT whole = {0, 0, size.cx, size.cy};
-  HBRUSH brush = CreateSolidBrush(colour);
-  if (brush == nullptr) return false;
-  const bool filled = FillRect(dc, &whole, brush) != 0;
-  DeleteObject(brush);
-  return filled;
+  const OwnedBrush brush(CreateSolidBrush(colour));
+  return brush && FillRect(dc, &whole, brush.get()) != 0;
 }
 
 bool FillFaceGradient(HDC dc, const GradientVertices& vertices) {

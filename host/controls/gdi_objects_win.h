@@ -41,28 +41,48 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-// A font owned by the caption; moved, never shared.
-class OwnedFont {
+// The screen's device context, for questions about the display.
+class ScreenContext {
  public:
-  OwnedFont() = default;
-  explicit OwnedFont(HFONT font) : font_(font) {}
-  ~OwnedFont() {
-    if (font_ != nullptr) DeleteObject(font_);
+  ScreenContext() : dc_(GetDC(nullptr)) {}
+  ~ScreenContext() {
+    if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
   }
-  OwnedFont(OwnedFont&& other) noexcept : font_(std::exchange(other.font_, nullptr)) {}
-  OwnedFont& operator=(OwnedFont&& other) noexcept {
+  ScreenContext(const ScreenContext&) = delete;
+  ScreenContext& operator=(const ScreenContext&) = delete;
+
+  HDC dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// A font, brush or other drawing object of our own; moved, never shared.
+template <typename Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle object) : object_(object) {}
+  ~GdiObject() {
+    if (object_ != nullptr) DeleteObject(object_);
+  }
+  GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
     if (this != &other) {
-      if (font_ != nullptr) DeleteObject(font_);
-      font_ = std::exchange(other.font_, nullptr);
+      if (object_ != nullptr) DeleteObject(object_);
+      object_ = std::exchange(other.object_, nullptr);
     }
     return *this;
   }
-  OwnedFont(const OwnedFont&) = delete;
-  OwnedFont& operator=(const OwnedFont&) = delete;
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
 
-  HFONT get() const { return font_; }
-  explicit operator bool() const { return font_ != nullptr; }
+  Handle get() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
 
  private:
-  HFONT font_ = nullptr;
+  Handle object_ = nullptr;
 };
+
+using OwnedFont = GdiObject<HFONT>;
+using OwnedBrush = GdiObject<HBRUSH>;

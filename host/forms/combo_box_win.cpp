@@ -12,11 +12,12 @@ ComboBox::~ComboBox() {
 }
 
 bool ComboBox::Create(HWND parent, RECT bounds, const FontSpec& font) {
-  window_ = CreateWindowExW(0, L"COMBOBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                            bounds.left, bounds.top, bounds.right - bounds.left,
-                            bounds.bottom - bounds.top + kListHeightPixels, parent, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+  // Without CBS_AUTOHSCROLL the box would take no more text than its narrow field shows.
+  window_ = CreateWindowExW(
+      0, L"COMBOBOX", L"",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, bounds.left,
+      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top + kListHeightPixels,
+      parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) return false;
   font_ = Font(font);
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);

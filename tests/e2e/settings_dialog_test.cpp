@@ -69,12 +69,13 @@ class SettingsDialogTest : public ::testing::Test {
     ASSERT_TRUE(host_.started());
     dialog_ = WaitForTopLevelWindow(nullptr, kDialogCaption, host_.id(), kTimeout);
     ASSERT_NE(dialog_, nullptr);
-    panel_ = FindWindowExW(dialog_, nullptr, L"DriftmantlePictureBox", nullptr);
-    ASSERT_NE(panel_, nullptr);
-    // The middle row of the background is the gradient's lightest.
+    // The window exists from the start of its load; it shows once its controls are made. The
+    // middle row of the background is the gradient's lightest.
     ASSERT_TRUE(PollUntil(kTimeout, [&] {
       return IsWindowVisible(dialog_) && ScreenPixel(dialog_, 3, 123) == RGB(220, 220, 250);
     }));
+    panel_ = FindWindowExW(dialog_, nullptr, L"DriftmantlePictureBox", nullptr);
+    ASSERT_NE(panel_, nullptr);
     BringToFront(dialog_);
   }
 
@@ -83,6 +84,28 @@ class SettingsDialogTest : public ::testing::Test {
   }
   HWND Button(HWND parent, const wchar_t* caption) const {
     return FindWindowExW(parent, nullptr, nullptr, caption);
+  }
+
+  // A button clicks only for a pointer it has seen arrive: the hover look, its gradient turned
+  // dark at the top, shows that it has.
+  static void PressButton(HWND button) {
+    ASSERT_NE(button, nullptr);
+    PointAt(button);
+    ASSERT_TRUE(PollUntil(kTimeout, [&] { return GetRValue(ScreenPixel(button, 5, 6)) < 235; }));
+    ClickHere();
+  }
+
+  // Keys go to the focus: typing waits until the click has put it into the window.
+  static void TypeInto(HWND window, const std::wstring& text) {
+    ClickMiddleOf(window);
+    GUITHREADINFO focus = {};
+    focus.cbSize = sizeof(focus);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    ASSERT_TRUE(PollUntil(kTimeout, [&] {
+      return GetGUIThreadInfo(thread, &focus) && focus.hwndFocus != nullptr &&
+             (focus.hwndFocus == window || IsChild(window, focus.hwndFocus));
+    }));
+    TypeText(text);
   }
 
   void ExpectClosed() {
@@ -122,7 +145,7 @@ TEST_F(SettingsDialogTest, OpensWithTheStoredChoiceAndStoresANewOne) {
 
   ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"なし"));
   EXPECT_TRUE(PollUntil(kTimeout, [&] { return !IsWindowEnabled(combo); }));
-  ClickMiddleOf(Button(dialog_, L"設定"));
+  PressButton(Button(dialog_, L"設定"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), kSection + kKind + " 0\r\n" + kRepeat + " 5\r\n" + kFile + "\r\n");
 }
@@ -133,10 +156,10 @@ TEST_F(SettingsDialogTest, TypedRepeatIsStoredRoundedHalfToEven) {
   HWND combo = OnPanel(L"ComboBox", nullptr);
   ASSERT_NE(combo, nullptr);
   EXPECT_EQ(TextOf(combo), L"");
-  ClickMiddleOf(combo);
-  TypeText(L"3.5");
-  ASSERT_TRUE(PollUntil(kTimeout, [&] { return TextOf(combo) == L"3.5"; }));
-  ClickMiddleOf(Button(dialog_, L"設定"));
+  TypeInto(combo, L"3.5");
+  ASSERT_TRUE(PollUntil(kTimeout, [&] { return TextOf(combo) == L"3.5"; }))
+      << testing::PrintToString(TextOf(combo));
+  PressButton(Button(dialog_, L"設定"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), kSection + kKind + " 1\r\n" + kRepeat + " 4\r\n" + kFile + "\r\n");
 }
@@ -152,21 +175,25 @@ TEST_F(SettingsDialogTest, CancelCloseBoxAndEscapeWriteNothing) {
     ExpectClosed();
     EXPECT_EQ(SettingsNow(), settings_);
   };
-  closeWith("cancel", [&] { ClickMiddleOf(Button(dialog_, L"ｷｬﾝｾﾙ")); });
+  closeWith("cancel", [&] { PressButton(Button(dialog_, L"ｷｬﾝｾﾙ")); });
   closeWith("close box", [&] { PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0); });
   closeWith("Escape", [&] { PressKey(VK_ESCAPE); });
 }
 
 TEST_F(SettingsDialogTest, FileButtonOpensTheChooser) {
-  WriteSettings(kSection + kKind + "2\r\n");
+  // A file source keeps its file only while the file can be opened.
+  const std::wstring music = folder_.PathOf(L"snow.mp3");
+  WriteFileBytes(music, "ID3");
+  WriteSettings(kSection + kKind + "2\r\n" + kFile + std::string(music.begin(), music.end()) +
+                "\r\n");
   Open();
-  ClickMiddleOf(Button(panel_, L"..."));
+  PressButton(Button(panel_, L"..."));
   HWND chooser = WaitForTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout);
   ASSERT_NE(chooser, nullptr);
   PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(WaitForNoTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout));
   BringToFront(dialog_);
-  ClickMiddleOf(Button(dialog_, L"ｷｬﾝｾﾙ"));
+  PressButton(Button(dialog_, L"ｷｬﾝｾﾙ"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), settings_);
 }

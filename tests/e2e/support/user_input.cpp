@@ -1,6 +1,9 @@
 #include "user_input.h"
 
+#include <chrono>
 #include <vector>
+
+#include "deadline.h"
 
 namespace {
 
@@ -32,6 +35,16 @@ void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Moves the pointer and waits until it stands there. NOTE: a move that follows another at once
+// may be dropped, so each waits for the one before.
+void MoveAndSettle(POINT at) {
+  Send({MoveTo(at.x, at.y)});
+  PollUntil(std::chrono::seconds(5), [&] {
+    POINT now = {};
+    return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+  });
+}
+
 }  // namespace
 
 void BringToFront(HWND window) {
@@ -39,14 +52,19 @@ void BringToFront(HWND window) {
   SetActiveWindow(window);
 }
 
-void ClickMiddleOf(HWND window) {
+void PointAt(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
-  const int x = (rect.left + rect.right) / 2;
   const int y = (rect.top + rect.bottom) / 2;
-  // The pointer arrives from beside the window, as a hand moves it, before it presses.
-  Send({MoveTo(rect.left - 4, y), MoveTo(x, y), MouseInput(MOUSEEVENTF_LEFTDOWN),
-        MouseInput(MOUSEEVENTF_LEFTUP)});
+  MoveAndSettle({rect.left - 4, y});
+  MoveAndSettle({(rect.left + rect.right) / 2, y});
+}
+
+void ClickHere() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)}); }
+
+void ClickMiddleOf(HWND window) {
+  PointAt(window);
+  ClickHere();
 }
 
 void PressKey(WORD virtualKey) {

@@ -10,8 +10,15 @@
 // Brings the window to the front so that it receives the keys.
 void BringToFront(HWND window);
 
-// Moves the pointer onto the middle of the window from its left, then presses and releases the
-// left button there.
+// Moves the pointer onto the middle of the window from its left, as a hand does, and returns
+// once the pointer stands there. The window's program may see the move a little later: a test
+// that needs it seen waits for what the window shows.
+void PointAt(HWND window);
+
+// Presses and releases the left button where the pointer stands.
+void ClickHere();
+
+// PointAt, then ClickHere: for windows that act on the press alone or need no hover first.
 void ClickMiddleOf(HWND window);
 
 // Presses and releases one key.

@@ -39,7 +39,9 @@ void CommandButton::OnMouseDown(MouseButton button, POINT) { command_.MouseDown(
 void CommandButton::OnMouseMove(POINT at) {
   if (OnButton(at)) {
     command_.MouseMoved();
-  } else {
+  } else if (GetCapture() == window()) {
+    // Only a held button hears of moves off it. A move that reaches the button uncaptured with
+    // a point off it is a stale one, delivered late, and says nothing about the pointer now.
     command_.PointerLeft();
   }
 }

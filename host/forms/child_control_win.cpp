@@ -23,7 +23,8 @@ ChildControl::~ChildControl() {
 bool ChildControl::Create(HWND parent, RECT bounds, DWORD extraStyle) {
   if (window_ != nullptr) return true;
   RegisterWindowClass(className_, WindowProc);
-  return CreateWindowExW(0, className_, text_.c_str(), WS_CHILD | WS_VISIBLE | extraStyle,
+  return CreateWindowExW(0, className_, text_.c_str(),
+                         WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | extraStyle,
                          bounds.left, bounds.top, bounds.right - bounds.left,
                          bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleW(nullptr),
                          this) != nullptr;

@@ -202,9 +202,9 @@ void SettingsDialog::ChooseFile() {
   std::vector<wchar_t> file(kFileBufferChars, L'\0');
   std::vector<wchar_t> title(kFileBufferChars, L'\0');
   OPENFILENAMEW request = {};
-  // The request record without the fields later systems added, as the file-open call has
-  // always taken it.
-  request.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+  // The whole record: the fields later systems added stay zero, and the shorter early form is
+  // not taken everywhere.
+  request.lStructSize = sizeof(request);
   request.hwndOwner = window();
   request.hInstance = ApplicationInstance();
   request.lpstrFilter = kFileFilter;  // the literal's own NUL ends the list

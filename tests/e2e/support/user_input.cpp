@@ -35,9 +35,12 @@ void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// Moves the pointer and waits until it stands there. NOTE: a move that follows another at once
-// may be dropped, so each waits for the one before.
+// Moves the pointer and waits until it stands there. NOTE: one move at a time: a move that
+// follows another at once may be dropped, or the earlier one may arrive last.
 void MoveAndSettle(POINT at) {
+  // Placing the pointer moves it for every program at once; the move after it is what a hand
+  // sends, so the window under the pointer hears of it.
+  SetCursorPos(at.x, at.y);
   Send({MoveTo(at.x, at.y)});
   PollUntil(std::chrono::seconds(5), [&] {
     POINT now = {};
@@ -55,9 +58,7 @@ void BringToFront(HWND window) {
 void PointAt(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
-  const int y = (rect.top + rect.bottom) / 2;
-  MoveAndSettle({rect.left - 4, y});
-  MoveAndSettle({(rect.left + rect.right) / 2, y});
+  MoveAndSettle({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 void ClickHere() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)}); }

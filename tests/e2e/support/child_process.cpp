@@ -1,5 +1,6 @@
 #include "child_process.h"
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -53,6 +54,17 @@ std::optional<DWORD> ChildProcess::WaitForExit(std::chrono::milliseconds timeout
   DWORD code = 0;
   if (!GetExitCodeProcess(info_.hProcess, &code)) return std::nullopt;
   return code;
+}
+
+std::optional<std::chrono::microseconds> ChildProcess::CpuTime() const {
+  FILETIME created, exited, kernel, user;
+  if (!started() || !GetProcessTimes(info_.hProcess, &created, &exited, &kernel, &user)) {
+    return std::nullopt;
+  }
+  const auto hundredNs = [](const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return std::chrono::microseconds((hundredNs(kernel) + hundredNs(user)) / 10);
 }
 
 void ChildProcess::Release() {

@@ -33,6 +33,8 @@ class ChildProcess {
   bool Running() const;
   // The exit code once the process has ended within the timeout; nothing if it still runs.
   std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
+  // Processor time the process has used so far, user and kernel, over all its threads.
+  std::optional<std::chrono::microseconds> CpuTime() const;
 
  private:
   void Release();

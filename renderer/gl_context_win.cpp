@@ -4,6 +4,30 @@
 #include "render_frame.h"
 #include "render_window.h"
 
+namespace {
+
+using SwapIntervalProc = BOOL(WINAPI*)(int interval);
+
+// NOTE: some drivers answer wglGetProcAddress with 1, 2, 3 or -1 instead of null for a function
+// they do not have.
+bool IsProcAddress(PROC found) {
+  const auto value = reinterpret_cast<INT_PTR>(found);
+  return value != 0 && value != 1 && value != 2 && value != 3 && value != -1;
+}
+
+// One buffer swap per display refresh (WGL_EXT_swap_control), where the driver offers it. Drivers
+// may still not wait for the refresh (software GL, or vertical sync set off by the user), so the
+// message loop paces its frames as well.
+void AskForOneSwapPerRefresh() {
+  const PROC found = wglGetProcAddress("wglSwapIntervalEXT");
+  if (!IsProcAddress(found)) return;
+  // Through void (*)() so that the cast between unrelated function types is not flagged.
+  const auto swapInterval = reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void (*)()>(found));
+  swapInterval(1);
+}
+
+}  // namespace
+
 bool SetupPixelFormat(HDC deviceContext) {
   PIXELFORMATDESCRIPTOR format = {};
   format.nSize = sizeof(format);
@@ -24,6 +48,7 @@ void InitGLContext(int width, int height) {
   // report.
   hRC = wglCreateContext(hDC);
   wglMakeCurrent(hDC, hRC);
+  AskForOneSwapPerRefresh();
   ResizeScene(width, height);
 }
 

@@ -1,9 +1,12 @@
 // The renderer program: one full-screen window of drifting snow until Escape or a close request.
 #include <windows.h>
 
+#include <chrono>
 #include <ctime>
 
+#include "frame_pacer.h"
 #include "frame_values.h"
+#include "frame_wait_win.h"
 #include "gl_context.h"
 #include "random.h"
 #include "render_frame.h"
@@ -29,24 +32,38 @@ void InitScene(HWND window) {
   InitRenderState();
 }
 
-// Draws whenever the queue is empty, so the frame rate is bounded only by the driver.
-int RunMessageLoop() {
+// Handles every waiting message before anything else; with the queue empty it draws a frame, or
+// waits for the frame's time or the next message. Returns the quit message's code.
+int DrawUntilQuit() {
+  FramePacer pacer(systemClock, ReportedRefreshHertz());
+  const FrameWait frameWait;
   MSG message;
   for (;;) {
     if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) break;
+      if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
       TranslateMessage(&message);
       DispatchMessageA(&message);
       continue;
     }
+    const std::chrono::microseconds wait = pacer.TimeToWait();
+    if (wait.count() > 0) {
+      frameWait.ForMessageOr(wait);
+      continue;
+    }
+    pacer.FrameBegins();
     frameTimer.Tick();
     frameTotal = frameTimer.total();
     frameDelta = frameTimer.delta();
     DrawFrame();
   }
+}
+
+// The frame wait is released before the window and context it paced.
+int RunMessageLoop() {
+  const int exitCode = DrawUntilQuit();
   Teardown();
   DestroyFlakes();
-  return static_cast<int>(message.wParam);
+  return exitCode;
 }
 
 }  // namespace

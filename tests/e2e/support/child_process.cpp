@@ -1,5 +1,6 @@
 #include "child_process.h"
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -53,6 +54,33 @@ std::optional<DWORD> ChildProcess::WaitForExit(std::chrono::milliseconds timeout
   DWORD code = 0;
   if (!GetExitCodeProcess(info_.hProcess, &code)) return std::nullopt;
   return code;
+}
+
+namespace {
+
+std::chrono::microseconds KernelPlusUser(const FILETIME& kernel, const FILETIME& user) {
+  const auto hundredNs = [](const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return std::chrono::microseconds((hundredNs(kernel) + hundredNs(user)) / 10);
+}
+
+}  // namespace
+
+std::optional<std::chrono::microseconds> ChildProcess::CpuTime() const {
+  FILETIME created, exited, kernel, user;
+  if (!started() || !GetProcessTimes(info_.hProcess, &created, &exited, &kernel, &user)) {
+    return std::nullopt;
+  }
+  return KernelPlusUser(kernel, user);
+}
+
+std::optional<std::chrono::microseconds> ChildProcess::FirstThreadCpuTime() const {
+  FILETIME created, exited, kernel, user;
+  if (!started() || !GetThreadTimes(info_.hThread, &created, &exited, &kernel, &user)) {
+    return std::nullopt;
+  }
+  return KernelPlusUser(kernel, user);
 }
 
 void ChildProcess::Release() {

@@ -33,6 +33,10 @@ class ChildProcess {
   bool Running() const;
   // The exit code once the process has ended within the timeout; nothing if it still runs.
   std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
+  // Processor time the process has used so far, user and kernel, over all its threads.
+  std::optional<std::chrono::microseconds> CpuTime() const;
+  // The same for its first thread alone, which a process can never have used less than.
+  std::optional<std::chrono::microseconds> FirstThreadCpuTime() const;
 
  private:
   void Release();

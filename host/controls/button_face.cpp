@@ -17,10 +17,6 @@ constexpr int kNudgeTwips = 1;
 // The caption is lifted by half of this above the vertical centre.
 constexpr int kCaptionLiftTwips = 20;
 
-constexpr double kDesignFontPoints = 9.75;
-constexpr std::int16_t kDesignFontWeight = 400;
-constexpr std::int16_t kShiftJisCharset = 128;
-
 struct TwipsRect {
   int x, y, width, height;
 };
@@ -108,11 +104,4 @@ CaptionBox PlaceCaption(PixelSize face) {
   return {0, (height - kCaptionHeightTwips - kCaptionLiftTwips) / 2.0, face.width * kTwipsPerPixel};
 }
 
-ButtonFont DesignFont() {
-  ButtonFont font;
-  font.name = L"ＭＳ Ｐゴシック";
-  font.sizePoints = kDesignFontPoints;
-  font.weight = kDesignFontWeight;
-  font.charset = kShiftJisCharset;
-  return font;
-}
+ButtonFont DesignFont() { return FormFont(); }

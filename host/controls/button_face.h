@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "font_description.h"
+
 // The look of the owner-drawn button: which face image, how the face is laid out in pixels, and
 // the painter that puts it on the screen. Geometry is given by the forms runtime in twips; the
 // painter works in pixels, so everything here is converted once, at 15 twips per pixel.
@@ -94,18 +96,8 @@ struct FaceComposition {
   std::vector<FacePiece> pieces;
 };
 
-// The caption's font; replaced as a whole, never edited in place.
-struct ButtonFont {
-  std::wstring name;
-  double sizePoints = 0.0;
-  std::int16_t weight = 0;
-  std::int16_t charset = 0;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool strikethrough = false;
-  bool operator==(const ButtonFont&) const = default;
-};
+// The caption's font.
+using ButtonFont = FontDescription;
 
 // The control's design font, which its caption inherits until a font is loaded or set.
 ButtonFont DesignFont();

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "caption_font_win.h"
+#include "font_win.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ LONG TwipsToPixels(double twips) { return std::lround(twips / kTwipsPerPixel); }
 CaptionLabel::CaptionLabel() { SetFont(DesignFont()); }
 
 bool CaptionLabel::SetFont(const ButtonFont& font) {
-  OwnedFont created = CreateCaptionFont(font);
+  OwnedFont created = CreateScreenFont(font);
   if (!created) return false;
   font_ = std::move(created);
   return true;

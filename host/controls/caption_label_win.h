@@ -5,7 +5,7 @@
 #include <string>
 
 #include "button_face.h"
-#include "gdi_objects_win.h"
+#include "font_win.h"
 
 // The button's caption: a windowless label, its text centred across the box it is placed in.
 // It keeps what it is told and draws it on demand, over whatever lies below.

@@ -11,7 +11,7 @@ ComboBox::~ComboBox() {
   if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
 }
 
-bool ComboBox::Create(HWND parent, RECT bounds, const FontSpec& font) {
+bool ComboBox::Create(HWND parent, RECT bounds, const FontDescription& font) {
   // Without CBS_AUTOHSCROLL the box would take no more text than its narrow field shows.
   window_ = CreateWindowExW(
       0, L"COMBOBOX", L"",
@@ -19,8 +19,8 @@ bool ComboBox::Create(HWND parent, RECT bounds, const FontSpec& font) {
       bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top + kListHeightPixels,
       parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) return false;
-  font_ = Font(font);
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
+  font_ = CreateScreenFont(font);
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return true;
 }
 

@@ -17,7 +17,7 @@ class ComboBox {
   ComboBox& operator=(const ComboBox&) = delete;
 
   // bounds is the edit field's rectangle; the list opens below it. False when it cannot be made.
-  bool Create(HWND parent, RECT bounds, const FontSpec& font);
+  bool Create(HWND parent, RECT bounds, const FontDescription& font);
   HWND window() const { return window_; }
   void SetText(const std::wstring& text);
   std::wstring Text() const;
@@ -26,5 +26,5 @@ class ComboBox {
 
  private:
   HWND window_ = nullptr;
-  Font font_;
+  OwnedFont font_;
 };

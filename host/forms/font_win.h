@@ -2,33 +2,12 @@
 
 #include <windows.h>
 
-#include <string>
+#include "font_description.h"
+#include "gdi_objects_win.h"
 
-// What a control's text font is made from.
-struct FontSpec {
-  std::wstring name;
-  double sizePoints = 0.0;
-  int weight = FW_NORMAL;
-  BYTE charset = DEFAULT_CHARSET;
-  bool underline = false;
-};
+// The system's description of a font at the given resolution: the size in points becomes a
+// character height in pixels (negative, so the size excludes the internal leading).
+LOGFONTW LogFontOf(const FontDescription& font, int dotsPerInch);
 
-// The font of the host's forms and controls: "ＭＳ Ｐゴシック" at 9.75 points, Shift-JIS.
-FontSpec FormFont();
-
-// A GDI font made from a FontSpec at the screen's resolution; owns its handle.
-class Font {
- public:
-  Font() = default;
-  explicit Font(const FontSpec& spec);
-  ~Font();
-  Font(Font&& other) noexcept;
-  Font& operator=(Font&& other) noexcept;
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
-
-  HFONT handle() const { return handle_; }
-
- private:
-  HFONT handle_ = nullptr;
-};
+// The font at the screen's resolution; empty when the system refuses it.
+OwnedFont CreateScreenFont(const FontDescription& font);

@@ -1,6 +1,6 @@
 #include "label_win.h"
 
-Label::Label() : ChildControl(L"DriftmantleLabel"), font_(FormFont()) {
+Label::Label() : ChildControl(L"DriftmantleLabel"), font_(CreateScreenFont(FormFont())) {
   SetBackground(ControlBackground::Transparent);
 }
 
@@ -11,8 +11,8 @@ void Label::SetCaption(const std::wstring& caption) {
   Repaint();
 }
 
-void Label::SetFont(const FontSpec& font) {
-  font_ = Font(font);
+void Label::SetFont(const FontDescription& font) {
+  font_ = CreateScreenFont(font);
   FitToText();
   Repaint();
 }
@@ -32,7 +32,7 @@ void Label::SetAlignment(TextAlignment alignment) {
 void Label::FitToText() {
   if (window() == nullptr || caption_.empty()) return;
   HDC screen = GetDC(window());
-  HGDIOBJ previousFont = SelectObject(screen, font_.handle());
+  HGDIOBJ previousFont = SelectObject(screen, font_.get());
   TEXTMETRICW metrics = {};
   GetTextMetricsW(screen, &metrics);
   RECT needed = {0, 0, 0, 0};
@@ -49,7 +49,7 @@ void Label::FitToText() {
 }
 
 void Label::Paint(HDC surface, SIZE size) {
-  HGDIOBJ previousFont = SelectObject(surface, font_.handle());
+  HGDIOBJ previousFont = SelectObject(surface, font_.get());
   const int previousMode = SetBkMode(surface, TRANSPARENT);
   const COLORREF previousColour = SetTextColor(surface, foreColour_);
   RECT box = {0, 0, size.cx, size.cy};

@@ -18,7 +18,7 @@ class Label final : public ChildControl {
 
   void SetCaption(const std::wstring& caption);
   const std::wstring& caption() const { return caption_; }
-  void SetFont(const FontSpec& font);
+  void SetFont(const FontDescription& font);
   void SetForeColour(COLORREF colour);
   void SetAlignment(TextAlignment alignment);
 
@@ -36,7 +36,7 @@ class Label final : public ChildControl {
   void FitToText();
 
   std::wstring caption_;
-  Font font_;
+  OwnedFont font_;
   COLORREF foreColour_ = RGB(0, 0, 0);
   TextAlignment alignment_ = TextAlignment::Left;
 };

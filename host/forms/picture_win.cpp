@@ -5,43 +5,24 @@
 #include <olectl.h>
 
 #include <cstring>
-#include <utility>
 #include <vector>
 
 #include "bitmap_file.h"
 #include "bitmap_rows.h"
 #include "scoped_handle_win.h"
 
-Picture::~Picture() {
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-}
-
-Picture::Picture(Picture&& other) noexcept : bitmap_(std::exchange(other.bitmap_, nullptr)) {}
-
-Picture& Picture::operator=(Picture&& other) noexcept {
-  if (this != &other) {
-    if (bitmap_ != nullptr) DeleteObject(bitmap_);
-    bitmap_ = std::exchange(other.bitmap_, nullptr);
-  }
-  return *this;
-}
-
 SIZE Picture::size() const {
   BITMAP info = {};
-  if (bitmap_ == nullptr || GetObjectW(bitmap_, sizeof(info), &info) == 0) return {0, 0};
+  if (!bitmap_ || GetObjectW(bitmap(), sizeof(info), &info) == 0) return {0, 0};
   return {info.bmWidth, info.bmHeight};
 }
 
 bool Picture::DrawAt(HDC target, int left, int top) const {
-  if (bitmap_ == nullptr) return false;
+  const MemoryContext source(target);
+  if (!bitmap_ || !source) return false;
+  const SelectedObject selected(source.dc(), bitmap());
   const SIZE whole = size();
-  HDC source = CreateCompatibleDC(target);
-  if (source == nullptr) return false;
-  HGDIOBJ previous = SelectObject(source, bitmap_);
-  const bool drawn = BitBlt(target, left, top, whole.cx, whole.cy, source, 0, 0, SRCCOPY) != 0;
-  SelectObject(source, previous);
-  DeleteDC(source);
-  return drawn;
+  return BitBlt(target, left, top, whole.cx, whole.cy, source.dc(), 0, 0, SRCCOPY) != 0;
 }
 
 namespace {

@@ -2,25 +2,22 @@
 
 #include <windows.h>
 
+#include "gdi_objects_win.h"
+
 // A bitmap picture held by the program; owns its GDI bitmap.
 class Picture {
  public:
   Picture() = default;
   explicit Picture(HBITMAP bitmap) : bitmap_(bitmap) {}
-  ~Picture();
-  Picture(Picture&& other) noexcept;
-  Picture& operator=(Picture&& other) noexcept;
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
 
-  HBITMAP bitmap() const { return bitmap_; }
+  HBITMAP bitmap() const { return bitmap_.get(); }
   SIZE size() const;
   // Copies the whole picture, unstretched, to the target with its top left at (left, top).
   bool DrawAt(HDC target, int left, int top) const;
-  explicit operator bool() const { return bitmap_ != nullptr; }
+  explicit operator bool() const { return static_cast<bool>(bitmap_); }
 
  private:
-  HBITMAP bitmap_ = nullptr;
+  GdiObject<HBITMAP> bitmap_;
 };
 
 #include <string>

@@ -122,7 +122,7 @@ void SettingsDialog::CreateControls() {
   lbl[7].SetForeColour(kWhite);
   lbl[7].SetCaption(kCreditText);
   lbl_URL.Create(window(), Bounds(12, 208, 219, 13));
-  FontSpec underlined = FormFont();
+  FontDescription underlined = FormFont();
   underlined.underline = true;
   lbl_URL.SetFont(underlined);
   lbl_URL.SetForeColour(kWhite);

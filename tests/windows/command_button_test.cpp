@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "caption_font_win.h"
 #include "command_button_win.h"
+#include "font_win.h"
 #include "form_win.h"
 #include "message_pump.h"
 
@@ -89,7 +89,7 @@ class CommandButtonTest : public ::testing::Test {
 };
 
 TEST_F(CommandButtonTest, FaceAtRestHoveredAndDisabled) {
-  EXPECT_EQ(CaptionLogFont(DesignFont(), 96).lfHeight, -13);  // 9.75 pt, cell height excluded
+  EXPECT_EQ(LogFontOf(DesignFont(), 96).lfHeight, -13);  // 9.75 pt, cell height excluded
   auto button = MakeButton();
   const auto isDark = [](COLORREF c) {
     return GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80;

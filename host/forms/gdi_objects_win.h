@@ -4,7 +4,7 @@
 
 #include <utility>
 
-// Owners for the GDI objects the button draws with. Each gives back what it took in its
+// Owners for the GDI objects the forms and controls draw with. Each gives back what it took in its
 // destructor, so objects declared in acquisition order are released in the reverse order.
 
 // A memory device context of its own, compatible with another one.

@@ -170,6 +170,12 @@ void Command::KeyUp(ButtonKey key) {
 }
 
 void Command::PollTick() {
+  // Only a hovered look can be taken back; in any other state the answer would change nothing,
+  // so an idle dialog asks the system nothing.
+  if (!enabledFlag_ ||
+      (viewState_ != ViewState::Hovered && viewState_ != ViewState::FocusedHovered)) {
+    return;
+  }
   bool over = true;
   if (!Try([&] { over = pointer_.OverOwnWindow(); })) return;
   if (!over) PointerLeft();

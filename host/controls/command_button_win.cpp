@@ -39,6 +39,7 @@ void CommandButton::OnMouseDown(MouseButton button, POINT) { command_.MouseDown(
 void CommandButton::OnMouseMove(POINT at) {
   if (OnButton(at)) {
     command_.MouseMoved();
+    ArmPoll();
   } else if (GetCapture() == window()) {
     // Only a held button hears of moves off it. A move that reaches the button uncaptured with
     // a point off it is a stale one, delivered late, and says nothing about the pointer now.
@@ -59,14 +60,35 @@ void CommandButton::OnMouseUp(MouseButton button, POINT at) {
 
 void CommandButton::OnPressAbandoned() { command_.PressAbandoned(); }
 
-void CommandButton::OnFocusGained() { command_.FocusGained(); }
+void CommandButton::OnFocusGained() {
+  command_.FocusGained();
+  ArmPoll();
+}
 
 void CommandButton::OnFocusLost() { command_.FocusLost(); }
 
 void CommandButton::OnSize(SIZE size) { command_.SizeChanged({size.cx, size.cy}); }
 
 void CommandButton::OnTimer(UINT_PTR id) {
-  if (id == kPointerPollTimer) command_.PollTick();
+  if (id != kPointerPollTimer) return;
+  command_.PollTick();
+  if (!Hovered()) {
+    KillTimer(window(), kPointerPollTimer);
+    pollArmed_ = false;
+  }
+}
+
+bool CommandButton::Hovered() const {
+  const ViewState state = command_.CurrentViewState();
+  return state == ViewState::Hovered || state == ViewState::FocusedHovered;
+}
+
+// The poll's ticks can only take a hover look back, so its timer runs while there is one: an
+// idle dialog is woken by nothing.
+void CommandButton::ArmPoll() {
+  if (pollPeriod_.count() == 0 || pollArmed_ || !Hovered()) return;
+  pollArmed_ =
+      SetTimer(window(), kPointerPollTimer, static_cast<UINT>(pollPeriod_.count()), nullptr) != 0;
 }
 
 std::optional<LRESULT> CommandButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +116,8 @@ std::optional<LRESULT> CommandButton::OnKey(UINT message, WPARAM key, LPARAM fla
 }
 
 void CommandButton::Start(std::chrono::milliseconds period) {
-  SetTimer(window(), kPointerPollTimer, static_cast<UINT>(period.count()), nullptr);
+  pollPeriod_ = period;
+  ArmPoll();
 }
 
 bool CommandButton::OverOwnWindow() {

@@ -54,12 +54,16 @@ class CommandButton final : public ChildControl, private PointerPoll {
   };
 
   void Start(std::chrono::milliseconds period) override;
+  bool Hovered() const;
+  void ArmPoll();
   bool OverOwnWindow() override;
   // True when a point in client coordinates lies on the button. Under the capture, moves and
   // releases arrive from anywhere on the screen.
   bool OnButton(POINT at) const;
   std::optional<LRESULT> OnKey(UINT message, WPARAM key, LPARAM flags);
 
+  std::chrono::milliseconds pollPeriod_{0};  // 0 until the button is initialised
+  bool pollArmed_ = false;
   ButtonPainter painter_{*this};
   ClickRelay relay_;
   Command command_{painter_, *this, relay_};

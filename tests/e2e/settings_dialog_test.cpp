@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,7 @@ class SettingsDialogTest : public ::testing::Test {
 
   // Starts /c and waits for the dialog to be on screen with its background painted.
   void Open() {
+    const auto started = std::chrono::steady_clock::now();
     host_ = ChildProcess::Start(folder_.PathOf(kHostFile), L"/c", folder_.path());
     ASSERT_TRUE(host_.started());
     dialog_ = WaitForTopLevelWindow(nullptr, kDialogCaption, host_.id(), kTimeout);
@@ -74,6 +76,9 @@ class SettingsDialogTest : public ::testing::Test {
     ASSERT_TRUE(PollUntil(kTimeout, [&] {
       return IsWindowVisible(dialog_) && ScreenPixel(dialog_, 3, 123) == RGB(220, 220, 250);
     }));
+    const std::chrono::duration<double, std::milli> painted =
+        std::chrono::steady_clock::now() - started;
+    std::printf("dialog painted %.0f ms after /c\n", painted.count());
     panel_ = FindWindowExW(dialog_, nullptr, L"DriftmantlePictureBox", nullptr);
     ASSERT_NE(panel_, nullptr);
     // Input sent while the window is still becoming the active one may be lost.

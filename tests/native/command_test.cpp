@@ -52,8 +52,12 @@ class FakePointer final : public PointerPoll {
  public:
   std::vector<std::chrono::milliseconds> starts;
   bool over = true;
+  int questions = 0;
   void Start(std::chrono::milliseconds period) override { starts.push_back(period); }
-  bool OverOwnWindow() override { return over; }
+  bool OverOwnWindow() override {
+    ++questions;
+    return over;
+  }
 };
 
 class FakeContainer final : public ButtonContainer {
@@ -116,7 +120,8 @@ TEST_F(CommandTest, ReleasingAfterDraggingOffRaisesNoClickEvenWhenBackOn) {
   button_.PollTick();  // still over it
   pointer_.over = false;
   button_.PollTick();
-  button_.PollTick();  // nothing more to do once focused and away
+  button_.PollTick();  // nothing more to do once focused and away: nothing asked
+  EXPECT_EQ(pointer_.questions, 2);
   EXPECT_EQ(face_.Take(), (Calls{"Selected", "HighLightSelect", "Pressed", "Selected"}));
   button_.MouseMoved();  // back on while held: stays focused
   EXPECT_EQ(button_.CurrentViewState(), ViewState::Focused);

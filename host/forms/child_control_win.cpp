@@ -62,18 +62,9 @@ void ChildControl::Repaint() {
 }
 
 LRESULT CALLBACK ChildControl::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* creating =
-        static_cast<ChildControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    creating->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-  }
-  auto* control = reinterpret_cast<ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (control == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    control->window_ = nullptr;
-    return 0;
+  ChildControl* control = WindowOwner<ChildControl>(window, message, lParam);
+  if (control == nullptr || message == WM_NCDESTROY) {
+    return DefWindowProcW(window, message, wParam, lParam);
   }
   return control->HandleMessage(message, wParam, lParam);
 }

@@ -59,6 +59,8 @@ class ChildControl {
   }
 
  private:
+  template <typename Owner>
+  friend Owner* WindowOwner(HWND, UINT, LPARAM);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void ButtonDown(MouseButton button, LPARAM lParam);

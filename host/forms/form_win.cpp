@@ -72,19 +72,9 @@ void Form::Move(int left, int top, int width, int height) {
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    auto* creating = static_cast<Form*>(create->lpCreateParams);
-    creating->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-    ++openForms;
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) ++openForms;
+  Form* form = WindowOwner<Form>(window, message, lParam);
   if (message == WM_NCDESTROY) {
-    if (form != nullptr) {
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      form->window_ = nullptr;
-    }
     FormWindowGone();
     return 0;
   }

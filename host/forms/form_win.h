@@ -47,6 +47,8 @@ class Form {
 
  private:
   friend class FormTimer;
+  template <typename Owner>
+  friend Owner* WindowOwner(HWND, UINT, LPARAM);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintBackground(HDC deviceContext);

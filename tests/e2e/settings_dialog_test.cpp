@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -93,22 +94,26 @@ class SettingsDialogTest : public ::testing::Test {
     return FindWindowExW(parent, nullptr, nullptr, caption);
   }
 
-  // A button clicks only for a pointer it has seen arrive: the hover look, its gradient turned
-  // dark at the top, shows that it has, and its holding past the button's own pointer poll
-  // shows that the button agrees where the pointer is. NOTE: a program may briefly read the
-  // pointer where it stood before a move, and its poll then takes the hover back; the pointer
-  // comes again, as a user moves it again over a button that did not light up.
-  void PressButton(HWND button) const {
+  // A button clicks only for a pointer it has seen arrive: the hover look, its orange inner
+  // ring, shows that it has, and its holding past the button's own pointer poll shows that the
+  // button agrees where the pointer is. Then it is pressed until what it does has happened.
+  // NOTE: a program may briefly read the pointer where it stood before a move, and its poll then
+  // takes the hover back, even just as the button goes down, when the press only focuses it; the
+  // pointer comes again and presses again, as a user does with a button that did not react.
+  void PressUntil(HWND button, const std::function<bool()>& done) const {
     ASSERT_NE(button, nullptr);
-    const auto hovered = [&] { return GetRValue(ScreenPixel(button, 5, 6)) < 235; };
-    bool settled = false;
-    for (int attempt = 0; attempt < 5 && !settled; ++attempt) {
+    const auto hovered = [&] { return GetBValue(ScreenPixel(button, 2, 12)) < 150; };
+    for (int attempt = 0; attempt < 5; ++attempt) {
       PointAt(panel_);
       PointAt(button);
-      settled = PollUntil(3s, hovered) && HoldsThroughout(300ms, hovered);
+      if (!PollUntil(3s, hovered) || !HoldsThroughout(300ms, hovered)) continue;
+      ClickHere();
+      if (PollUntil(kTimeout, done)) return;
     }
-    ASSERT_TRUE(settled);
-    ClickHere();
+    FAIL() << "the button never did what it does";
+  }
+  void PressUntilClosed(HWND button) const {
+    PressUntil(button, [&] { return !host_.Running(); });
   }
 
   // Keys go to the focus: typing waits until the click has put it into the window.
@@ -161,7 +166,7 @@ TEST_F(SettingsDialogTest, OpensWithTheStoredChoiceAndStoresANewOne) {
 
   ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"なし"));
   EXPECT_TRUE(PollUntil(kTimeout, [&] { return !IsWindowEnabled(combo); }));
-  PressButton(Button(dialog_, L"設定"));
+  PressUntilClosed(Button(dialog_, L"設定"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), kSection + kKind + " 0\r\n" + kRepeat + " 5\r\n" + kFile + "\r\n");
 }
@@ -175,7 +180,7 @@ TEST_F(SettingsDialogTest, TypedRepeatIsStoredRoundedHalfToEven) {
   TypeInto(combo, L"3.5");
   ASSERT_TRUE(PollUntil(kTimeout, [&] { return TextOf(combo) == L"3.5"; }))
       << testing::PrintToString(TextOf(combo));
-  PressButton(Button(dialog_, L"設定"));
+  PressUntilClosed(Button(dialog_, L"設定"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), kSection + kKind + " 1\r\n" + kRepeat + " 4\r\n" + kFile + "\r\n");
 }
@@ -191,7 +196,7 @@ TEST_F(SettingsDialogTest, CancelCloseBoxAndEscapeWriteNothing) {
     ExpectClosed();
     EXPECT_EQ(SettingsNow(), settings_);
   };
-  closeWith("cancel", [&] { PressButton(Button(dialog_, L"ｷｬﾝｾﾙ")); });
+  closeWith("cancel", [&] { PressUntilClosed(Button(dialog_, L"ｷｬﾝｾﾙ")); });
   closeWith("close box", [&] { PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0); });
   closeWith("Escape", [&] { PressKey(VK_ESCAPE); });
 }
@@ -203,13 +208,16 @@ TEST_F(SettingsDialogTest, FileButtonOpensTheChooser) {
   WriteSettings(kSection + kKind + "2\r\n" + kFile + std::string(music.begin(), music.end()) +
                 "\r\n");
   Open();
-  PressButton(Button(panel_, L"..."));
-  HWND chooser = WaitForTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout);
+  HWND chooser = nullptr;
+  PressUntil(Button(panel_, L"..."), [&] {
+    chooser = FindTopLevelWindow(nullptr, kChooserTitle, host_.id());
+    return chooser != nullptr;
+  });
   ASSERT_NE(chooser, nullptr);
   PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(WaitForNoTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout));
   BringToFront(dialog_);
-  PressButton(Button(dialog_, L"ｷｬﾝｾﾙ"));
+  PressUntilClosed(Button(dialog_, L"ｷｬﾝｾﾙ"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), settings_);
 }

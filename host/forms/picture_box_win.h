@@ -12,12 +12,11 @@
 class ShapeControl {
  public:
   void Place(RECT bounds) { bounds_ = bounds; }
-  void SetBorderColour(COLORREF colour) { borderColour_ = colour; }
   void Draw(HDC surface) const;
 
  private:
   RECT bounds_ = {0, 0, 0, 0};
-  COLORREF borderColour_ = RGB(0, 0, 0);
+  COLORREF borderColour_ = RGB(0, 0, 0);  // the forms runtime's default for shapes
 };
 
 // A picture box whose drawing persists: what is drawn on its canvas stays its picture and is

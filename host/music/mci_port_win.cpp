@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "ansi_text_win.h"
+#include "application_win.h"
 #include "music_system_win.h"
 
 namespace {
@@ -15,13 +16,8 @@ constexpr DWORD kLoopingSoundFlags = SND_ASYNC | SND_LOOP | SND_NODEFAULT;
 // through the ANSI code page even when given a wide name; the short name gets past that and, where
 // a volume keeps no short names, the wide long name still works on Windows.
 std::wstring SoundFileName(const std::wstring& file) {
-  const DWORD length = GetShortPathNameW(file.c_str(), nullptr, 0);
-  if (length == 0) return file;
-  std::wstring shortName(length, L'\0');
-  const DWORD written = GetShortPathNameW(file.c_str(), shortName.data(), length);
-  if (written == 0 || written >= length) return file;
-  shortName.resize(written);
-  return shortName;
+  const std::wstring shortName = ShortPathOf(file);
+  return shortName.empty() ? file : shortName;
 }
 
 class SystemPort final : public MciPort {

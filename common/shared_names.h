@@ -24,3 +24,8 @@ inline constexpr char kWorkingFolder[] = "c:\\b_lorn";
 inline constexpr char kWorkingBitmap[] = "c:\\b_lorn\\Driftmantle.bmp";
 inline constexpr auto kWorkingFolderW = WidenAscii(kWorkingFolder);
 inline constexpr auto kWorkingBitmapW = WidenAscii(kWorkingBitmap);
+
+// The renderer's one argument: draw at every monitor's current mode instead of switching the
+// primary display to 1024 x 768. Any other argument, or none, keeps the switch.
+inline constexpr char kKeepDisplayModeArgument[] = "/keepmode";
+inline constexpr auto kKeepDisplayModeArgumentW = WidenAscii(kKeepDisplayModeArgument);

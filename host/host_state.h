@@ -20,6 +20,10 @@ extern std::int16_t BgmRepeat;  // audio-CD track played over and over; 0 for th
 extern std::wstring BgmFile;    // the music file; empty when none
 extern std::wstring BgmFolder;  // BgmFile's folder, or the program folder when BgmFile is empty
 
+// Whether a saver run switches the primary display to 1024 x 768: 0 keeps every monitor's mode,
+// any other value switches, as a missing key does.
+extern std::int16_t ResolutionSwitch;
+
 // The result of the latest system call whose result the host chose to keep.
 extern std::int32_t LastApiResult;
 

@@ -15,6 +15,8 @@ inline constexpr char kSettingsSection[] = "Section";
 inline constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";        // "BGM区分"
 inline constexpr char kKeyBgmRepeat[] = "BGM\xD8\xCB\xDF\xB0\xC4";  // "BGMﾘﾋﾟｰﾄ"
 inline constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";        // "BGMﾌｧｲﾙ"
+inline constexpr char kKeyResolutionSwitch[] =
+    "\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6";  // "解像度切替"
 
 // Returns the new content of a file given its current content (empty for a new file).
 using FileEdit = std::function<std::string(std::string_view current)>;

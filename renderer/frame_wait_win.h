@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "scoped_handle_win.h"
+
 // The refresh rate of the display's current mode as the system reports it; 0 when it cannot be
 // read.
 std::uint32_t ReportedRefreshHertz();
@@ -22,6 +24,6 @@ class FrameWait {
   void ForMessageOr(std::chrono::microseconds time) const;
 
  private:
-  HANDLE timer_ = nullptr;
+  ScopedHandle timer_;
   bool finerSystemTimer_ = false;
 };

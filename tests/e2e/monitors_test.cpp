@@ -239,17 +239,8 @@ TEST_F(MonitorsTest, KeptModesShowSnowEdgeToEdgeOnEveryMonitor) {
 // soon as the display is back.
 TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
   StartSaver("display sleep");
-  ASSERT_TRUE(PostMessageW(renderer_, WM_SYSCOMMAND, SC_MONITORPOWER, 2));
-  std::optional<ScreenImage> still;
-  ASSERT_TRUE(PollUntil(5s, [&] {
-    std::optional<ScreenImage> earlier = CaptureScreen();
-    Sleep(300);
-    still = CaptureScreen();
-    return earlier && still && still->CountDifferences(*earlier) == 0;
-  })) << "the snow kept moving with the display off";
-
   // The window's thread runs the renderer's message loop: its time is what a loop that polls
-  // would cost, and every system keeps a thread's time.
+  // would cost.
   const HANDLE loopThread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE,
                                        GetWindowThreadProcessId(renderer_, nullptr));
   ASSERT_NE(loopThread, nullptr);
@@ -259,6 +250,20 @@ TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
     return (ULARGE_INTEGER{{kernel.dwLowDateTime, kernel.dwHighDateTime}}).QuadPart +
            (ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}).QuadPart;
   };
+  const ULONGLONG drawingFrom = loopTime();
+  Sleep(1000);
+  const double drawingCores = static_cast<double>(loopTime() - drawingFrom) / 1e7;
+  std::printf("renderer loop thread while drawing: %.3f of a core\n", drawingCores);
+
+  ASSERT_TRUE(PostMessageW(renderer_, WM_SYSCOMMAND, SC_MONITORPOWER, 2));
+  std::optional<ScreenImage> still;
+  ASSERT_TRUE(PollUntil(5s, [&] {
+    std::optional<ScreenImage> earlier = CaptureScreen();
+    Sleep(300);
+    still = CaptureScreen();
+    return earlier && still && still->CountDifferences(*earlier) == 0;
+  })) << "the snow kept moving with the display off";
+
   const ULONGLONG cpuBefore = loopTime();
   const Clock::time_point darkFrom = Clock::now();
   EXPECT_TRUE(HoldsThroughout(3s, [&] {
@@ -269,7 +274,8 @@ TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
   const double cores = static_cast<double>(loopTime() - cpuBefore) / 1e7 / dark;
   CloseHandle(loopThread);
   std::printf("renderer loop thread while dark: %.3f of a core over %.1f s\n", cores, dark);
-  EXPECT_LT(cores, kMostCoresWhileDark);
+  // A system that keeps no time for another process's thread shows 0 either way.
+  if (drawingCores > 0.0) EXPECT_LT(cores, kMostCoresWhileDark);
 
   const Clock::time_point on = Clock::now();
   ASSERT_TRUE(PostMessageW(renderer_, WM_SYSCOMMAND, SC_MONITORPOWER, static_cast<LPARAM>(-1)));

@@ -275,7 +275,9 @@ TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
   CloseHandle(loopThread);
   std::printf("renderer loop thread while dark: %.3f of a core over %.1f s\n", cores, dark);
   // A system that keeps no time for another process's thread shows 0 either way.
-  if (drawingCores > 0.0) EXPECT_LT(cores, kMostCoresWhileDark);
+  if (drawingCores > 0.0) {
+    EXPECT_LT(cores, kMostCoresWhileDark);
+  }
 
   const Clock::time_point on = Clock::now();
   ASSERT_TRUE(PostMessageW(renderer_, WM_SYSCOMMAND, SC_MONITORPOWER, static_cast<LPARAM>(-1)));

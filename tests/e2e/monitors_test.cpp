@@ -183,6 +183,8 @@ class MonitorsTest : public ::testing::Test {
 };
 
 TEST_F(MonitorsTest, SwitchedRunCoversTheSecondMonitorAndGivesTheModesBack) {
+  ASSERT_FALSE(SameRect(monitorsBefore_[0], kSwitchedPrimary))
+      << "the primary is already at the switched size: " << Describe(monitorsBefore_);
   const RECT second = monitorsBefore_[1];
   const RedWindow other(second);
   ASSERT_TRUE(PollUntil(5s, [&] {

@@ -6,8 +6,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <future>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "child_process.h"
@@ -81,40 +83,61 @@ bool LitNearEveryEdge(const ScreenImage& image) {
   return left > 0 && right > 0 && top > 0 && bottom > 0;
 }
 
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
-// A plain red window standing for another program's window on a monitor.
+// A plain red window standing for another program's window on a monitor. It runs its own
+// message loop, as a responsive program does: a display change waits for every top-level window
+// to take its notice.
 class RedWindow {
  public:
-  explicit RedWindow(const RECT& area) : brush_(CreateSolidBrush(RGB(255, 0, 0))) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = brush_;
-    windowClass.lpszClassName = kClass;
-    RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, kClass, L"other program", WS_POPUP | WS_VISIBLE, area.left,
-                              area.top, area.right - area.left, area.bottom - area.top, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
-    PumpMessages();
+  explicit RedWindow(const RECT& area) {
+    std::promise<HWND> made;
+    std::future<HWND> window = made.get_future();
+    thread_ = std::thread([&made, area] { Run(area, made); });
+    window_ = window.get();
   }
   ~RedWindow() {
-    DestroyWindow(window_);
-    UnregisterClassW(kClass, GetModuleHandleW(nullptr));
-    DeleteObject(brush_);
+    if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
+    thread_.join();
   }
   RedWindow(const RedWindow&) = delete;
   RedWindow& operator=(const RedWindow&) = delete;
-  HWND window() const { return window_; }
 
  private:
   static constexpr wchar_t kClass[] = L"MonitorsTestRed";
-  HBRUSH brush_;
+
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  static void Run(const RECT& area, std::promise<HWND>& made) {
+    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = red;
+    windowClass.lpszClassName = kClass;
+    RegisterClassW(&windowClass);
+    const HWND window = CreateWindowExW(0, kClass, L"other program", WS_POPUP | WS_VISIBLE,
+                                        area.left, area.top, area.right - area.left,
+                                        area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
+    made.set_value(window);
+    MSG message;
+    while (window != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+      DispatchMessageW(&message);
+    }
+    UnregisterClassW(kClass, GetModuleHandleW(nullptr));
+    DeleteObject(red);
+  }
+
+  std::thread thread_;
   HWND window_ = nullptr;
 };
+
+// The whole monitor shows the red window.
+bool ShowsRed(const RECT& monitor) {
+  const std::optional<ScreenImage> image = CaptureScreenArea(monitor);
+  return image && TakeSnowCensus(*image).coloured == image->width() * image->height();
+}
 
 class MonitorsTest : public ::testing::Test {
  protected:
@@ -187,11 +210,8 @@ TEST_F(MonitorsTest, SwitchedRunCoversTheSecondMonitorAndGivesTheModesBack) {
       << "the primary is already at the switched size: " << Describe(monitorsBefore_);
   const RECT second = monitorsBefore_[1];
   const RedWindow other(second);
-  ASSERT_TRUE(PollUntil(5s, [&] {
-    PumpMessages();
-    const std::optional<ScreenImage> image = CaptureScreenArea(second);
-    return image && TakeSnowCensus(*image).coloured == image->width() * image->height();
-  })) << "the other program's window is not on the second monitor";
+  ASSERT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
+      << "the other program's window is not on the second monitor";
 
   StartSaver("switched");
   std::vector<RECT> running;
@@ -217,11 +237,8 @@ TEST_F(MonitorsTest, SwitchedRunCoversTheSecondMonitorAndGivesTheModesBack) {
                           return SameRects(after, monitorsBefore_);
                         }))
       << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
-  EXPECT_TRUE(PollUntil(5s, [&] {
-    PumpMessages();
-    const std::optional<ScreenImage> image = CaptureScreenArea(second);
-    return image && TakeSnowCensus(*image).coloured == image->width() * image->height();
-  })) << "the other program's window did not come back";
+  EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
+      << "the other program's window did not come back";
 }
 
 TEST_F(MonitorsTest, KeptModesShowSnowEdgeToEdgeOnEveryMonitor) {

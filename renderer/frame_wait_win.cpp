@@ -47,3 +47,7 @@ void FrameWait::ForMessageOr(std::chrono::microseconds time) const {
   MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(milliseconds.count()), QS_ALLINPUT,
                               MWMO_INPUTAVAILABLE);
 }
+
+void FrameWait::ForMessage() const {
+  MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}

@@ -22,6 +22,8 @@ class FrameWait {
 
   // Returns once the time has passed or a message is waiting, whichever comes first.
   void ForMessageOr(std::chrono::microseconds time) const;
+  // Returns once a message is waiting, however long that takes.
+  void ForMessage() const;
 
  private:
   ScopedHandle timer_;

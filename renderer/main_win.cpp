@@ -51,7 +51,7 @@ int DrawUntilQuit() {
       continue;
     }
     if (!displaySleep.drawing()) {
-      WaitMessage();
+      frameWait.ForMessage();
       continue;
     }
     const std::chrono::microseconds wait = pacer.TimeToWait();

@@ -50,4 +50,6 @@ void DrawFrame(std::span<const MonitorView> views) {
   SwapFrameBuffers();
 }
 
+void DrawFrame() { DrawFrame({}); }
+
 void ResetFrameState() { lastSpawnTime = 0.0f; }

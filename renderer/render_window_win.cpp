@@ -113,7 +113,7 @@ LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       return OnSysCommand(window, wParam, lParam);
     case WM_POWERBROADCAST:
       OnPowerBroadcast(wParam, lParam);
-      return TRUE;
+      return DefWindowProcA(window, message, wParam, lParam);
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }

@@ -317,20 +317,4 @@ TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
   EndWithEscape();
 }
 
-// Drawn for the monitor's physical pixels on a scaled display: the renderer's manifest declares
-// per-monitor awareness, the second version first.
-TEST_F(MonitorsTest, RendererDeclaresPerMonitorDpiAwareness) {
-  const HMODULE image = LoadLibraryExW(folder_.PathOf(kRendererFile).c_str(), nullptr,
-                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  ASSERT_NE(image, nullptr);
-  const HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-  ASSERT_NE(found, nullptr) << "no application manifest";
-  const char* text = static_cast<const char*>(LockResource(LoadResource(image, found)));
-  const std::string manifest(text, SizeofResource(image, found));
-  FreeLibrary(image);
-  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos)
-      << manifest;
-  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << manifest;
-}
-
 }  // namespace

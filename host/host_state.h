@@ -23,6 +23,11 @@ extern std::wstring BgmFolder;  // BgmFile's folder, or the program folder when 
 // Whether a saver run switches the primary display to 1024 x 768: 0 keeps every monitor's mode,
 // any other value switches, as a missing key does.
 extern std::int16_t ResolutionSwitch;
+// The values the settings loader gives ResolutionSwitch.
+enum ResolutionSwitchValue : std::int16_t {
+  kKeepDisplayModes = 0,
+  kSwitchDisplayMode = 1,
+};
 
 // The result of the latest system call whose result the host chose to keep.
 extern std::int32_t LastApiResult;

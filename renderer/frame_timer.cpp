@@ -27,7 +27,19 @@ double FrameTimer::ReadMilliseconds() {
 }
 
 void FrameTimer::Tick() {
-  total_ = static_cast<float>((this->*readNow_)() - static_cast<double>(baseTime_));
+  total_ = static_cast<float>((this->*readNow_)() - baseTime_);
   delta_ = total_ - previousTotal_;
   previousTotal_ = total_;
+}
+
+void FrameTimer::Pause() {
+  if (paused_ || readNow_ == nullptr) return;
+  pausedAt_ = (this->*readNow_)();
+  paused_ = true;
+}
+
+void FrameTimer::Resume() {
+  if (!paused_) return;
+  baseTime_ += (this->*readNow_)() - pausedAt_;
+  paused_ = false;
 }

@@ -21,6 +21,10 @@ class FrameTimer {
  public:
   void Start(const TimeSource& clock);
   void Tick();
+  // Time between a pause and the resume that follows is left out of the total and the delta, as
+  // if the clock had stood still. A second pause or a resume without a pause changes nothing.
+  void Pause();
+  void Resume();
   float total() const { return total_; }
   float delta() const { return delta_; }
 
@@ -29,7 +33,9 @@ class FrameTimer {
   double ReadMilliseconds();
 
   double (FrameTimer::*readNow_)() = nullptr;
-  float baseTime_ = 0.0f;
+  double baseTime_ = 0.0;  // seconds spent paused
+  double pausedAt_ = 0.0;
+  bool paused_ = false;
   float previousTotal_ = 0.0f;
   float secondsPerTick_ = 0.0f;
   float total_ = 0.0f;

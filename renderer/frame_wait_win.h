@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "scoped_handle_win.h"
+
 // The refresh rate of the display's current mode as the system reports it; 0 when it cannot be
 // read.
 std::uint32_t ReportedRefreshHertz();
@@ -20,8 +22,10 @@ class FrameWait {
 
   // Returns once the time has passed or a message is waiting, whichever comes first.
   void ForMessageOr(std::chrono::microseconds time) const;
+  // Returns once a message is waiting, however long that takes.
+  void ForMessage() const;
 
  private:
-  HANDLE timer_ = nullptr;
+  ScopedHandle timer_;
   bool finerSystemTimer_ = false;
 };

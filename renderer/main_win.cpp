@@ -1,9 +1,12 @@
-// The renderer program: one full-screen window of drifting snow until Escape or a close request.
+// The renderer program: one window of drifting snow over every monitor until Escape or a close
+// request.
 #include <windows.h>
 
 #include <chrono>
 #include <ctime>
 
+#include "display_mode_choice.h"
+#include "display_power_win.h"
 #include "frame_pacer.h"
 #include "frame_values.h"
 #include "frame_wait_win.h"
@@ -33,16 +36,22 @@ void InitScene(HWND window) {
 }
 
 // Handles every waiting message before anything else; with the queue empty it draws a frame, or
-// waits for the frame's time or the next message. Returns the quit message's code.
+// waits for the frame's time or the next message. While the display is off it only waits for
+// messages. Returns the quit message's code.
 int DrawUntilQuit() {
   FramePacer pacer(systemClock, ReportedRefreshHertz());
   const FrameWait frameWait;
+  const DisplayStateNotification displayState(hWnd);
   MSG message;
   for (;;) {
     if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
       TranslateMessage(&message);
       DispatchMessageA(&message);
+      continue;
+    }
+    if (!displaySleep.drawing()) {
+      frameWait.ForMessage();
       continue;
     }
     const std::chrono::microseconds wait = pacer.TimeToWait();
@@ -54,11 +63,12 @@ int DrawUntilQuit() {
     frameTimer.Tick();
     frameTotal = frameTimer.total();
     frameDelta = frameTimer.delta();
-    DrawFrame();
+    DrawFrame(renderLayout.views);
   }
 }
 
-// The frame wait is released before the window and context it paced.
+// The frame wait and the display-state notification are released before the window and context
+// they served.
 int RunMessageLoop() {
   const int exitCode = DrawUntilQuit();
   Teardown();
@@ -68,9 +78,10 @@ int RunMessageLoop() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  HWND window = CreateRenderWindow(kRendererWindowTitle, kRenderWidth, kRenderHeight, 0,
-                                   kFullScreen, instance);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR argumentText, int) {
+  HWND window = CreateRenderWindow(
+      kRendererWindowTitle, ReadDisplayModeChoice(argumentText != nullptr ? argumentText : ""),
+      instance);
   if (window == nullptr) {
     // The display mode and the cursor were taken before the window failed; give them back.
     RestoreDisplay();

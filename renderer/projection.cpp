@@ -10,11 +10,14 @@ constexpr double kFarPlane = 5000.0;
 
 void ResizeScene(int width, int height) {
   if (height == 0) height = 1;
-  glViewport(0, 0, width, height);
+  ProjectOnto({0, 0, width, height, static_cast<double>(width) / static_cast<double>(height)});
+}
+
+void ProjectOnto(const MonitorView& view) {
+  glViewport(view.x, view.y, view.width, view.height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluPerspective(kFieldOfViewDegrees, static_cast<double>(width) / static_cast<double>(height),
-                 kNearPlane, kFarPlane);
+  gluPerspective(kFieldOfViewDegrees, view.aspect, kNearPlane, kFarPlane);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }

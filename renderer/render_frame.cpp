@@ -1,5 +1,6 @@
 #include "render_frame.h"
 
+#include "projection.h"
 #include "renderer_state.h"
 #include "snow_batch.h"
 #include "snow_flake.h"
@@ -7,6 +8,14 @@
 namespace {
 constexpr float kSpawnIntervalSeconds = 1.0f;
 float lastSpawnTime = 0.0f;
+
+// Every living flake once more, as it stands after this frame's move.
+void DrawFlakesAgain() {
+  for (const SnowFlake* flake = flakeList->head; flake != nullptr; flake = flake->next) {
+    flake->Draw();
+  }
+}
+
 }  // namespace
 
 void InitRenderState() {
@@ -24,7 +33,7 @@ void InitRenderState() {
   glBindTexture(GL_TEXTURE_2D, textureName);
 }
 
-void DrawFrame() {
+void DrawFrame(std::span<const MonitorView> views) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   // One batch at most per frame, so a frame after a long pause does not catch up on missed ones.
@@ -32,8 +41,15 @@ void DrawFrame() {
     SpawnBatch();
     lastSpawnTime = frameTimer.total();
   }
+  if (!views.empty()) ProjectOnto(views.front());
   flakeList->UpdateAndDraw();
+  for (std::size_t next = 1; next < views.size(); ++next) {
+    ProjectOnto(views[next]);
+    DrawFlakesAgain();
+  }
   SwapFrameBuffers();
 }
+
+void DrawFrame() { DrawFrame({}); }
 
 void ResetFrameState() { lastSpawnTime = 0.0f; }

@@ -1,14 +1,19 @@
 #include "render_window.h"
 
-#include "projection.h"
+#include "display_power_win.h"
+#include "monitors_win.h"
 
 HINSTANCE hInstance = nullptr;
 HWND hWnd = nullptr;
 HDC hDC = nullptr;
 HGLRC hRC = nullptr;
 RECT clientRect = {};
+RenderLayout renderLayout;
 
 namespace {
+
+// Only a mode the renderer changed is given back: a kept one may be another program's.
+bool modeSwitched = false;
 
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -29,13 +34,16 @@ void RegisterRenderClass(HINSTANCE instance) {
 LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
   // The system would start a screen saver over ours; refuse it.
   if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
+  // The display's power is noted and still left to the system to change.
+  if ((wParam & 0xFFF0) == SC_MONITORPOWER) OnMonitorPowerCommand(lParam);
   return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
 void OnSize(LPARAM lParam) {
-  // Full screen keeps the projection made at start-up.
+  // Full screen keeps the layout made at start-up; a window is one view of its client area.
   if (kFullScreen) return;
-  ResizeScene(LOWORD(lParam), HIWORD(lParam));
+  const ScreenRect client{0, 0, LOWORD(lParam), HIWORD(lParam)};
+  renderLayout = PlanRenderLayout(DisplayModeChoice::kKeepEveryMonitor, {client});
   GetClientRect(hWnd, &clientRect);
 }
 
@@ -60,22 +68,26 @@ void ChangeDisplayMode() {
   if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) PostQuitMessage(0);
 }
 
-HWND CreateRenderWindow(const char* title, int width, int height, DWORD style, bool fullScreen,
-                        HINSTANCE instance) {
+HWND CreateRenderWindow(const char* title, DisplayModeChoice choice, HINSTANCE instance) {
   RegisterRenderClass(instance);
-  if (fullScreen && style == 0) {
+  DWORD style = kWindowedStyle;
+  if (kFullScreen) {
     style = kFullScreenStyle;
-    ChangeDisplayMode();
+    if (choice == DisplayModeChoice::kSwitchPrimary) {
+      ChangeDisplayMode();
+      modeSwitched = true;
+    }
     ShowCursor(FALSE);
-  } else if (style == 0) {
-    style = kWindowedStyle;
   }
   hInstance = instance;
-  RECT frame = {0, 0, width, height};
+  // The switch moves and resizes the monitors, so they are read after it.
+  renderLayout = PlanRenderLayout(choice, MonitorRects());
+  const ScreenRect& area = renderLayout.window;
+  RECT frame = {area.left, area.top, area.right, area.bottom};
   AdjustWindowRect(&frame, style, FALSE);
-  HWND window =
-      CreateWindowExA(0, kRendererWindowTitle, title, style, 0, 0, frame.right - frame.left,
-                      frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExA(0, kRendererWindowTitle, title, style, frame.left, frame.top,
+                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                nullptr, instance, nullptr);
   if (window == nullptr) return nullptr;
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
@@ -99,6 +111,9 @@ LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_SYSCOMMAND:
       return OnSysCommand(window, wParam, lParam);
+    case WM_POWERBROADCAST:
+      OnPowerBroadcast(wParam, lParam);
+      return DefWindowProcA(window, message, wParam, lParam);
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
@@ -106,7 +121,8 @@ LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 void RestoreDisplay() {
   if (!kFullScreen) return;
-  ChangeDisplaySettingsA(nullptr, 0);
+  if (modeSwitched) ChangeDisplaySettingsA(nullptr, 0);
+  modeSwitched = false;
   ShowCursor(TRUE);
 }
 

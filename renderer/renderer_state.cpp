@@ -5,5 +5,6 @@
 FlakeList* flakeList = nullptr;
 FrameTimer frameTimer;
 GLuint textureName = 0;
+DisplaySleep displaySleep(frameTimer);
 float frameTotal = 0.0f;
 float frameDelta = 0.0f;

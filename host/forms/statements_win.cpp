@@ -12,14 +12,15 @@ bool StartedProgram::Running() const {
   return started() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
-StartedProgram StartProgram(const std::wstring& path) {
+StartedProgram StartProgram(const std::wstring& path, const std::wstring& argumentText) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process = {};
-  // A quoted name as the whole command line: no arguments, and blanks in the folder are safe.
+  // A quoted name, so blanks in the folder are safe, then the arguments as given.
   std::wstring commandLine = L"\"" + path + L"\"";
+  if (!argumentText.empty()) commandLine += L" " + argumentText;
   std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
   writable.push_back(L'\0');
   if (!CreateProcessW(path.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -8,7 +8,6 @@
 #include "music_system_win.h"
 #include "resource_ids.h"
 #include "shared_names.h"
-#include "start_arguments.h"
 
 namespace {
 constexpr UINT kMp3CheckMilliseconds = 1000;
@@ -16,17 +15,19 @@ constexpr UINT kCdPollMilliseconds = 200;
 constexpr UINT kRendererWatchMilliseconds = 500;
 }  // namespace
 
-SaverForm::SaverForm()
+SaverForm::SaverForm(StartMode mode)
     : Form(L"Driftmantle_Main"),
       Timer1(*this, kMp3CheckMilliseconds, false, [] { Mp3Repeat(); }),
       Timer2(*this, kCdPollMilliseconds, false, [this] { PollCd(); }),
-      Timer3(*this, kRendererWatchMilliseconds, true, [this] { CheckRenderer(); }) {}
+      Timer3(*this, kRendererWatchMilliseconds, true, [this] { CheckRenderer(); }),
+      startMode_(mode) {}
 
 void SaverForm::OnLoad() {
   Display = LoadPictureResource(IDR_SNOW_PICTURE);
   // The renderer reads the picture once while it starts, so it is written first.
   SavePicture(Display, kWorkingBitmapW.data());
-  renderer_ = StartProgram(ProgramFolder() + kRendererFileName);
+  renderer_ =
+      StartProgram(ProgramFolder() + kRendererFileName, RendererArgumentText(ResolutionSwitch));
   StartMusic();
 }
 
@@ -73,11 +74,11 @@ bool SaverForm::OnQueryUnload() {
     Mp3Stop();
   }
   // Balances the one hide made at start-up for a run started with /s.
-  if (ModeLetter(ArgumentText()) == L'S') SavedCursorCount = ShowCursor(TRUE);
+  if (startMode_ == StartMode::kSaverHidingCursor) SavedCursorCount = ShowCursor(TRUE);
   EndProgram();
 }
 
-void LoadSaverForm() {
-  static SaverForm saverForm;
+void LoadSaverForm(StartMode mode) {
+  static SaverForm saverForm(mode);
   saverForm.Load();
 }

@@ -4,6 +4,7 @@
 #include "form_win.h"
 #include "picture_win.h"
 #include "saver_run.h"
+#include "start_arguments.h"
 #include "statements_win.h"
 
 // Driftmantle_S: the hidden form that carries a full-screen saver run on the host's side. It
@@ -11,7 +12,8 @@
 // window and ends the program once the run is over.
 class SaverForm final : public Form {
  public:
-  SaverForm();
+  // mode is the saver run start-up chose: it tells whether the cursor was hidden for the run.
+  explicit SaverForm(StartMode mode);
 
   Picture Display;   // the 64 x 64 flake picture the renderer takes as its texture
   FormTimer Timer1;  // keeps an MP3 file playing
@@ -27,10 +29,11 @@ class SaverForm final : public Form {
   void CheckRenderer();
   void PollCd();
 
+  const StartMode startMode_;
   StartedProgram renderer_;
   RendererWatch watch_;
   SaverMusic music_ = SaverMusic::kNone;
 };
 
-// Loads the saver form without showing it, which starts the run.
-void LoadSaverForm();
+// Loads the saver form without showing it, which starts the run that start-up chose.
+void LoadSaverForm(StartMode mode);

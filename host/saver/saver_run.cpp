@@ -1,6 +1,7 @@
 #include "saver_run.h"
 
 #include "host_state.h"
+#include "shared_names.h"
 #include "text_rules.h"
 
 SaverMusic ChooseSaverMusic(std::int16_t bgmKind, std::wstring_view bgmFile) {
@@ -10,6 +11,11 @@ SaverMusic ChooseSaverMusic(std::int16_t bgmKind, std::wstring_view bgmFile) {
   if (ending == L"WAV") return SaverMusic::kWave;
   if (ending == L"MP3") return SaverMusic::kMp3;
   return SaverMusic::kNone;
+}
+
+std::wstring RendererArgumentText(std::int16_t resolutionSwitch) {
+  if (resolutionSwitch != kKeepDisplayModes) return {};
+  return kKeepDisplayModeArgumentW.data();
 }
 
 bool RendererWatch::RunIsOver(bool windowFound, bool rendererRunning) {

@@ -40,6 +40,13 @@ void LoadIntegerSetting(const std::wstring& text, std::int16_t& setting) {
   if (const auto value = ToInteger16(std::floor(*number))) setting = *value;
 }
 
+// Only a value that reads as the number 0 keeps the modes; anything else, junk and a missing key
+// included, switches, so a file from before the key existed keeps the switch.
+std::int16_t ResolutionSwitchOf(const std::wstring& text) {
+  const std::optional<double> number = ParseNumber(text);
+  return number && *number == 0.0 ? kKeepDisplayModes : kSwitchDisplayMode;
+}
+
 }  // namespace
 
 std::wstring ReadIni(const ProfileAccess& access, std::string_view section, std::string_view key,
@@ -79,4 +86,6 @@ void LoadSettings(const ProfileAccess& access, std::wstring_view programFolder) 
   if (!BgmFile.empty() && !FileExists(access.files, BgmFile)) BgmFile.clear();
   if (BgmFile.empty() && BgmKind == kBgmMusicFile) BgmKind = kBgmNone;
   BgmFolder = BgmFile.empty() ? std::wstring(programFolder) : FolderOf(BgmFile);
+  ResolutionSwitch =
+      ResolutionSwitchOf(ReadIni(access, kSettingsSection, kKeyResolutionSwitch, file));
 }

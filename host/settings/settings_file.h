@@ -70,8 +70,9 @@ void WriteIni(const ProfileAccess& access, std::string_view section, std::string
 // false for missing files, folders and the empty path.
 bool FileExists(const FileStore& files, std::wstring_view path);
 
-// Fills BgmKind, BgmRepeat, BgmFile and BgmFolder from the settings file beside the host in
-// programFolder. A missing value gives its default; a value that is not a number leaves its
-// setting as it was; a music file that cannot be opened is dropped, and a file source without
-// its file becomes no music.
+// Fills BgmKind, BgmRepeat, BgmFile, BgmFolder and ResolutionSwitch from the settings file beside
+// the host in programFolder. A missing value gives its default; a music value that is not a
+// number leaves its setting as it was; a music file that cannot be opened is dropped, and a file
+// source without its file becomes no music. ResolutionSwitch is 0 only for a value of 0, and 1
+// for anything else.
 void LoadSettings(const ProfileAccess& access, std::wstring_view programFolder);

@@ -47,5 +47,5 @@ void Main(const std::wstring& argumentText) {
   }
   if (request.mode == StartMode::kCheckThenEnd) EndProgram();
   if (request.mode == StartMode::kSaverHidingCursor) SavedCursorCount = ShowCursor(FALSE);
-  LoadSaverForm();
+  LoadSaverForm(request.mode);
 }

@@ -115,6 +115,28 @@ TEST_F(SettingsFileTest, LoadSettingsFallsBackAndDowngrades) {
   }
 }
 
+// Only a zero keeps the monitors' modes; a file from before the key, or one edited badly,
+// switches as the program always did.
+TEST_F(SettingsFileTest, ResolutionSwitchIsZeroOnlyForAZero) {
+  const struct {
+    const char* value;  // nullptr leaves the key out
+    std::int16_t expected;
+  } cases[] = {{nullptr, 1}, {"0", 0}, {" 0", 0},  {"&H0", 0},  {" 1", 1}, {"2", 1},
+               {"-1", 1},    {"", 1},  {"abc", 1}, {"0abc", 1}, {"0.5", 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value == nullptr ? "(missing)" : c.value);
+    ResolutionSwitch = c.expected == 0 ? 1 : 0;  // the opposite, so a stale value shows
+    files.files[kSettingsPath] =
+        "[Section]\r\n" + Line(kKeyBgmKind, " 0") + Line(kKeyResolutionSwitch, c.value);
+    LoadSettings(access, kProgramFolder);
+    EXPECT_EQ(ResolutionSwitch, c.expected);
+  }
+  files.files.erase(kSettingsPath);
+  ResolutionSwitch = 0;
+  LoadSettings(access, kProgramFolder);
+  EXPECT_EQ(ResolutionSwitch, 1) << "no settings file";
+}
+
 TEST_F(SettingsFileTest, NoSettingsFileGivesTheDefaultsAndCreatesNone) {
   BgmKind = 2;
   BgmRepeat = 5;

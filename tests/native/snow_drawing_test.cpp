@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame_values.h"
 #include "osmesa_canvas.h"
 #include "projection.h"
 #include "render_frame.h"
+#include "renderer_state.h"
 #include "snow_flake.h"
 
 namespace {
@@ -124,6 +126,43 @@ TEST_F(SnowDrawingTest, FlakeIsDrawnAtExactlyItsLifeTime) {
   list.UpdateAndDraw();
   EXPECT_EQ(canvas.CountLit(), 0);
   EXPECT_EQ(list.count, 0);
+}
+
+// Two portrait monitors side by side: the flake moves once per frame and is drawn in each view,
+// as a square (each view's own aspect), at the same place within it.
+TEST_F(SnowDrawingTest, EveryViewDrawsTheFlakesMovedOnceAndSquare) {
+  SnowFlake* flake = Add(0.0f, 0.0f, -10.0f, 1.0f);
+  flake->velocity = {2.0f, 0.0f, 0.0f};
+  frameDelta = 0.5f;
+  const MonitorView views[] = {{0, 0, kSize / 2, kSize, 0.5},
+                               {kSize / 2, 0, kSize / 2, kSize, 0.5}};
+  FlakeList* const shared = flakeList;
+  flakeList = &list;
+  DrawFrame(views);
+  flakeList = shared;
+  EXPECT_EQ(flake->position.x, 1.0f);
+
+  struct Box {
+    int left = kSize, right = -1, bottom = kSize, top = -1;
+  } boxes[2];
+  for (int y = 0; y < kSize; ++y) {
+    for (int x = 0; x < kSize; ++x) {
+      if (canvas.At(x, y).r == 0) continue;
+      Box& box = boxes[x / (kSize / 2)];
+      box.left = std::min(box.left, x % (kSize / 2));
+      box.right = std::max(box.right, x % (kSize / 2));
+      box.bottom = std::min(box.bottom, y);
+      box.top = std::max(box.top, y);
+    }
+  }
+  for (const Box& box : boxes) {
+    ASSERT_GE(box.right, 0) << "a view without the flake";
+    EXPECT_NEAR(box.right - box.left, box.top - box.bottom, 1);
+    // x = 1 at distance 10 lies right of the view's centre.
+    EXPECT_GT(box.left + box.right, kSize / 2);
+  }
+  EXPECT_EQ(boxes[0].left, boxes[1].left);
+  EXPECT_EQ(boxes[0].bottom, boxes[1].bottom);
 }
 
 // A client height of 0 must not divide by zero: it counts as 1, so the aspect is the width.

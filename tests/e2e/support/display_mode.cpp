@@ -17,3 +17,23 @@ bool ChangeDisplaySizeForNow(DWORD width, DWORD height) {
 }
 
 void RestoreStoredDisplayMode() { ChangeDisplaySettingsW(nullptr, 0); }
+
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  auto& rects = *reinterpret_cast<std::vector<RECT>*>(list);
+  const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+  rects.insert(primary ? rects.begin() : rects.end(), info.rcMonitor);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<RECT> MonitorRects() {
+  std::vector<RECT> rects;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&rects));
+  return rects;
+}

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 // The parts of a display mode a full-screen program changes and must give back.
 struct DisplayMode {
@@ -23,3 +24,8 @@ bool ChangeDisplaySizeForNow(DWORD width, DWORD height);
 
 // Puts the primary display back into its stored mode.
 void RestoreStoredDisplayMode();
+
+// Every monitor's rectangle on the virtual screen, the primary first. NOTE: while another
+// process's full-screen switch is in force, some systems still report the old mode for the
+// display; the rectangles follow the real one.
+std::vector<RECT> MonitorRects();

@@ -14,8 +14,12 @@ int ScreenImage::CountDifferences(const ScreenImage& other) const {
 }
 
 std::optional<ScreenImage> CaptureScreen() {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
+  return CaptureScreenArea({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+std::optional<ScreenImage> CaptureScreenArea(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return std::nullopt;
 
   std::optional<ScreenImage> image;
@@ -38,7 +42,8 @@ std::optional<ScreenImage> CaptureScreen() {
       HGDIOBJ previous = SelectObject(memory, section);
       if (previous != nullptr && previous != HGDI_ERROR) {
         // CAPTUREBLT includes layered windows, as a user would see them.
-        if (BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY | CAPTUREBLT)) {
+        if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top,
+                   SRCCOPY | CAPTUREBLT)) {
           GdiFlush();
           std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
           std::memcpy(pixels.data(), bits, pixels.size() * sizeof(std::uint32_t));

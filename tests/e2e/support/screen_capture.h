@@ -1,13 +1,15 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
 
-// What the user sees: the primary screen read back through GDI, so whatever draws there (GDI or
-// OpenGL, any process) is included.
+// What the user sees: the primary screen or another area read back through GDI, so whatever draws
+// there (GDI or OpenGL, any process) is included.
 class ScreenImage {
  public:
   struct Pixel {
@@ -37,3 +39,5 @@ class ScreenImage {
 
 // Nothing when the screen could not be read.
 std::optional<ScreenImage> CaptureScreen();
+// The same for an area of the virtual screen, such as one monitor.
+std::optional<ScreenImage> CaptureScreenArea(const RECT& area);

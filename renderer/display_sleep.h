@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "frame_timer.h"
+
+// Whether the system has the display on, as it tells a window.
+enum class DisplayPower { kOn, kOff };
+
+// The console display state a power-setting notification carries: 0 off, 1 on, 2 dimmed. A
+// dimmed display still shows the snow.
+DisplayPower FromConsoleDisplayState(std::uint32_t state);
+// The power a monitor-power system command asks for: -1 on, 1 low power, 2 off; low power shows
+// nothing either. Nothing for any other request.
+std::optional<DisplayPower> FromMonitorPowerCommand(std::intptr_t request);
+
+// While the display is off nothing is drawn, and the frame timer stops with it: the snow goes on
+// where it was when the display comes back, with no frame that makes up for the dark time.
+class DisplaySleep {
+ public:
+  explicit DisplaySleep(FrameTimer& timer) : timer_(timer) {}
+
+  // Pauses or resumes the timer when the power changes; a repeated report changes nothing.
+  void Report(DisplayPower power);
+  bool drawing() const { return power_ == DisplayPower::kOn; }
+
+ private:
+  FrameTimer& timer_;
+  DisplayPower power_ = DisplayPower::kOn;
+};

@@ -1,0 +1,320 @@
+// A saver run on a desktop of two monitors side by side (1280 x 1024 primary, 1024 x 768 to its
+// right): every monitor covered, the primary's mode switched and given back or, with the
+// setting, every mode kept, and no drawing while the display is off.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <future>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "child_process.h"
+#include "deadline.h"
+#include "display_mode.h"
+#include "file_bytes.h"
+#include "program_folder.h"
+#include "screen_capture.h"
+#include "shipped_names.h"
+#include "snow_census.h"
+#include "window_finder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kStartTimeout = 20s;
+constexpr auto kSnowTimeout = 15s;
+constexpr auto kExitTimeout = 10s;
+// "[Section]" with 解像度切替 (code page 932) at 0, as the settings dialog writes it.
+constexpr char kKeepModesSettings[] =
+    "[Section]\r\n\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6= 0\r\n";
+constexpr RECT kSwitchedPrimary{0, 0, 1024, 768};
+// The display comes back lit within a few frames, not after a catch-up.
+constexpr auto kWakeBound = 1000ms;
+// A loop that only waits for messages; one that polls would take a good part of a core.
+constexpr double kMostCoresWhileDark = 0.05;
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (!SameRect(a[i], b[i])) return false;
+  }
+  return true;
+}
+
+std::string Describe(const std::vector<RECT>& rects) {
+  std::string text;
+  for (const RECT& r : rects) {
+    char line[80];
+    std::snprintf(line, sizeof(line), "(%ld,%ld)-(%ld,%ld) ", r.left, r.top, r.right, r.bottom);
+    text += line;
+  }
+  return text;
+}
+
+bool ShowsSnow(const SnowCensus& census) {
+  return census.black > census.total / 2 && census.grey >= 200 && census.coloured == 0;
+}
+
+// Snow reaches every edge when each outer eighth of the picture has lit flake pixels in it.
+bool LitNearEveryEdge(const ScreenImage& image) {
+  const int w = image.width();
+  const int h = image.height();
+  int left = 0, right = 0, top = 0, bottom = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const ScreenImage::Pixel p = image.At(x, y);
+      if (p.r == 0 || p.r != p.g || p.g != p.b) continue;
+      left += x < w / 8;
+      right += x >= w - w / 8;
+      top += y < h / 8;
+      bottom += y >= h - h / 8;
+    }
+  }
+  return left > 0 && right > 0 && top > 0 && bottom > 0;
+}
+
+// A plain red window standing for another program's window on a monitor. It runs its own
+// message loop, as a responsive program does: a display change waits for every top-level window
+// to take its notice.
+class RedWindow {
+ public:
+  explicit RedWindow(const RECT& area) {
+    std::promise<HWND> made;
+    std::future<HWND> window = made.get_future();
+    thread_ = std::thread([&made, area] { Run(area, made); });
+    window_ = window.get();
+  }
+  ~RedWindow() {
+    if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
+    thread_.join();
+  }
+  RedWindow(const RedWindow&) = delete;
+  RedWindow& operator=(const RedWindow&) = delete;
+
+ private:
+  static constexpr wchar_t kClass[] = L"MonitorsTestRed";
+
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  static void Run(const RECT& area, std::promise<HWND>& made) {
+    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = red;
+    windowClass.lpszClassName = kClass;
+    RegisterClassW(&windowClass);
+    const HWND window = CreateWindowExW(0, kClass, L"other program", WS_POPUP | WS_VISIBLE,
+                                        area.left, area.top, area.right - area.left,
+                                        area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
+    made.set_value(window);
+    MSG message;
+    while (window != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
+      DispatchMessageW(&message);
+    }
+    UnregisterClassW(kClass, GetModuleHandleW(nullptr));
+    DeleteObject(red);
+  }
+
+  std::thread thread_;
+  HWND window_ = nullptr;
+};
+
+// The whole monitor shows the red window.
+bool ShowsRed(const RECT& monitor) {
+  const std::optional<ScreenImage> image = CaptureScreenArea(monitor);
+  return image && TakeSnowCensus(*image).coloured == image->width() * image->height();
+}
+
+class MonitorsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    monitorsBefore_ = MonitorRects();
+    ASSERT_GE(monitorsBefore_.size(), 2u)
+        << "needs the two-monitor server; monitors: " << Describe(monitorsBefore_);
+    ASSERT_TRUE(folder_.created());
+    ASSERT_EQ(folder_.Install(kHostFile), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(folder_.Install(kRendererFile), static_cast<DWORD>(ERROR_SUCCESS));
+  }
+
+  void TearDown() override {
+    if (renderer_ != nullptr && IsWindow(renderer_)) PostMessageW(renderer_, WM_CLOSE, 0, 0);
+    if (host_.Running() && !host_.WaitForExit(5000ms)) RestoreStoredDisplayMode();
+  }
+
+  // Starts the saver as Windows does and waits for the renderer's window and the first snow on
+  // the primary monitor; prints how long that took.
+  void StartSaver(const char* what) {
+    const Clock::time_point start = Clock::now();
+    host_ = ChildProcess::Start(folder_.PathOf(kHostFile), L"/s", folder_.path());
+    ASSERT_TRUE(host_.started()) << "CreateProcessW failed with " << host_.startError();
+    renderer_ =
+        WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0,
+                              std::chrono::duration_cast<std::chrono::milliseconds>(kStartTimeout));
+    ASSERT_NE(renderer_, nullptr) << "no renderer window";
+    ASSERT_TRUE(PollUntil(kStartTimeout, [] {
+      const std::optional<ScreenImage> screen = CaptureScreen();
+      return screen && TakeSnowCensus(*screen).grey > 0;
+    })) << "no snow on the primary monitor";
+    std::printf(
+        "%s: start of /s to the first snow on screen: %lld ms\n", what,
+        static_cast<long long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count()));
+  }
+
+  // Snow on the monitor, as it is now, within the timeout; what it showed instead otherwise.
+  ::testing::AssertionResult SnowOn(const RECT& monitor, bool edgeToEdge) const {
+    std::string seen = "nothing readable";
+    const bool shown = PollUntil(kSnowTimeout, [&] {
+      const std::optional<ScreenImage> image = CaptureScreenArea(monitor);
+      if (!image) return false;
+      const SnowCensus census = TakeSnowCensus(*image);
+      seen = "black " + std::to_string(census.black) + ", grey " + std::to_string(census.grey) +
+             ", coloured " + std::to_string(census.coloured) + " of " +
+             std::to_string(census.total);
+      return ShowsSnow(census) && (!edgeToEdge || LitNearEveryEdge(*image));
+    });
+    if (shown) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "monitor " << Describe({monitor}) << ": " << seen;
+  }
+
+  void EndWithEscape() {
+    ASSERT_TRUE(PostMessageW(renderer_, WM_KEYDOWN, VK_ESCAPE, 1));
+    ASSERT_TRUE(
+        host_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout))
+            .has_value())
+        << "the run did not end";
+  }
+
+  std::vector<RECT> monitorsBefore_;
+  ProgramFolder folder_;
+  ChildProcess host_;
+  HWND renderer_ = nullptr;
+};
+
+TEST_F(MonitorsTest, SwitchedRunCoversTheSecondMonitorAndGivesTheModesBack) {
+  ASSERT_FALSE(SameRect(monitorsBefore_[0], kSwitchedPrimary))
+      << "the primary is already at the switched size: " << Describe(monitorsBefore_);
+  const RECT second = monitorsBefore_[1];
+  const RedWindow other(second);
+  ASSERT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
+      << "the other program's window is not on the second monitor";
+
+  StartSaver("switched");
+  std::vector<RECT> running;
+  EXPECT_TRUE(PollUntil(kStartTimeout,
+                        [&] {
+                          running = MonitorRects();
+                          return running.size() == monitorsBefore_.size() &&
+                                 SameRect(running[0], kSwitchedPrimary);
+                        }))
+      << "monitors while running: " << Describe(running);
+  ASSERT_EQ(running.size(), monitorsBefore_.size());
+  RECT window{};
+  ASSERT_TRUE(GetWindowRect(renderer_, &window));
+  EXPECT_TRUE(SameRect(window, {0, 0, running[1].right, kSwitchedPrimary.bottom}))
+      << "window " << Describe({window}) << " over " << Describe(running);
+  for (const RECT& monitor : running) EXPECT_TRUE(SnowOn(monitor, false));
+
+  EndWithEscape();
+  std::vector<RECT> after;
+  EXPECT_TRUE(PollUntil(5s,
+                        [&] {
+                          after = MonitorRects();
+                          return SameRects(after, monitorsBefore_);
+                        }))
+      << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
+  EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
+      << "the other program's window did not come back";
+}
+
+TEST_F(MonitorsTest, KeptModesShowSnowEdgeToEdgeOnEveryMonitor) {
+  WriteFileBytes(folder_.PathOf(kSettingsFile), kKeepModesSettings);
+  StartSaver("modes kept");
+  for (const RECT& monitor : monitorsBefore_) EXPECT_TRUE(SnowOn(monitor, true));
+  const std::vector<RECT> running = MonitorRects();
+  EXPECT_TRUE(SameRects(running, monitorsBefore_))
+      << "before " << Describe(monitorsBefore_) << ", running " << Describe(running);
+
+  EndWithEscape();
+  EXPECT_TRUE(SameRects(MonitorRects(), monitorsBefore_));
+}
+
+// The system turns the display off and on with a monitor-power command to the top window: the
+// picture stands still and the renderer's loop is idle while dark, and the snow moves again as
+// soon as the display is back.
+TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
+  StartSaver("display sleep");
+  // The window's thread runs the renderer's message loop: its time is what a loop that polls
+  // would cost.
+  const HANDLE loopThread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE,
+                                       GetWindowThreadProcessId(renderer_, nullptr));
+  ASSERT_NE(loopThread, nullptr);
+  const auto loopTime = [&] {
+    FILETIME created, exited, kernel, user;
+    if (!GetThreadTimes(loopThread, &created, &exited, &kernel, &user)) return 0ULL;
+    return (ULARGE_INTEGER{{kernel.dwLowDateTime, kernel.dwHighDateTime}}).QuadPart +
+           (ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}).QuadPart;
+  };
+  const ULONGLONG drawingFrom = loopTime();
+  Sleep(1000);
+  const double drawingCores = static_cast<double>(loopTime() - drawingFrom) / 1e7;
+  std::printf("renderer loop thread while drawing: %.3f of a core\n", drawingCores);
+
+  ASSERT_TRUE(PostMessageW(renderer_, WM_SYSCOMMAND, SC_MONITORPOWER, 2));
+  std::optional<ScreenImage> still;
+  ASSERT_TRUE(PollUntil(5s, [&] {
+    std::optional<ScreenImage> earlier = CaptureScreen();
+    Sleep(300);
+    still = CaptureScreen();
+    return earlier && still && still->CountDifferences(*earlier) == 0;
+  })) << "the snow kept moving with the display off";
+
+  const ULONGLONG cpuBefore = loopTime();
+  const Clock::time_point darkFrom = Clock::now();
+  EXPECT_TRUE(HoldsThroughout(3s, [&] {
+    const std::optional<ScreenImage> image = CaptureScreen();
+    return image && image->CountDifferences(*still) == 0;
+  })) << "a frame was drawn with the display off";
+  const double dark = std::chrono::duration<double>(Clock::now() - darkFrom).count();
+  const double cores = static_cast<double>(loopTime() - cpuBefore) / 1e7 / dark;
+  CloseHandle(loopThread);
+  std::printf("renderer loop thread while dark: %.3f of a core over %.1f s\n", cores, dark);
+  // A system that keeps no time for another process's thread shows 0 either way.
+  if (drawingCores > 0.0) {
+    EXPECT_LT(cores, kMostCoresWhileDark);
+  }
+
+  const Clock::time_point on = Clock::now();
+  ASSERT_TRUE(PostMessageW(renderer_, WM_SYSCOMMAND, SC_MONITORPOWER, static_cast<LPARAM>(-1)));
+  ASSERT_TRUE(PollUntil(
+      5s,
+      [&] {
+        const std::optional<ScreenImage> image = CaptureScreen();
+        return image && image->CountDifferences(*still) > 0;
+      },
+      5ms))
+      << "the snow did not move again";
+  const auto wake = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - on);
+  std::printf("display on to moving snow: %lld ms\n", static_cast<long long>(wake.count()));
+  EXPECT_LT(wake, kWakeBound);
+  const std::optional<ScreenImage> later = CaptureScreen();
+  ASSERT_TRUE(later.has_value());
+  EXPECT_TRUE(ShowsSnow(TakeSnowCensus(*later)));
+  EndWithEscape();
+}
+
+}  // namespace

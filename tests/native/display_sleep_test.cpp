@@ -1,0 +1,109 @@
+#include "display_sleep.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "fake_clock.h"
+#include "frame_pacer.h"
+
+namespace {
+
+// A 1 MHz counter: one tick is one microsecond.
+constexpr std::int64_t kSecond = 1000000;
+
+enum class Step { kTick, kOff, kOn };
+
+struct Event {
+  double at;  // seconds on the clock
+  Step step;
+};
+
+struct SleepCase {
+  const char* what;
+  std::vector<Event> events;  // ends with a tick
+  float total;                // after the last tick
+  float delta;
+};
+
+// Frames at 0.1 and 0.2 s, then whatever the case does; the total leaves out every dark span.
+const SleepCase kSleeps[] = {
+    {"no sleep", {{0.3, Step::kTick}}, 0.3f, 0.1f},
+    {"ten dark seconds", {{0.25, Step::kOff}, {10.25, Step::kOn}, {10.3, Step::kTick}}, 0.3f, 0.1f},
+    {"off reported twice",
+     {{0.25, Step::kOff}, {5.0, Step::kOff}, {10.25, Step::kOn}, {10.3, Step::kTick}},
+     0.3f,
+     0.1f},
+    {"on without off", {{0.25, Step::kOn}, {0.3, Step::kTick}}, 0.3f, 0.1f},
+    {"two sleeps",
+     {{0.2, Step::kOff},
+      {3.2, Step::kOn},
+      {3.3, Step::kTick},
+      {3.3, Step::kOff},
+      {60.3, Step::kOn},
+      {60.35, Step::kTick}},
+     0.35f,
+     0.05f},
+};
+
+TEST(DisplaySleep, TheTimerLeavesOutTheDarkTime) {
+  for (const SleepCase& c : kSleeps) {
+    SCOPED_TRACE(c.what);
+    FakeClock clock;
+    FrameTimer timer;
+    timer.Start(clock);
+    DisplaySleep sleep(timer);
+    const auto at = [&](double seconds) {
+      clock.counter = static_cast<std::int64_t>(seconds * kSecond);
+    };
+    for (double frame : {0.1, 0.2}) {
+      at(frame);
+      timer.Tick();
+    }
+    for (const Event& event : c.events) {
+      at(event.at);
+      if (event.step == Step::kTick) timer.Tick();
+      if (event.step != Step::kTick) {
+        sleep.Report(event.step == Step::kOn ? DisplayPower::kOn : DisplayPower::kOff);
+      }
+      EXPECT_EQ(sleep.drawing(), event.step != Step::kOff) << "at " << event.at;
+    }
+    EXPECT_NEAR(timer.total(), c.total, 1e-5f);
+    EXPECT_NEAR(timer.delta(), c.delta, 1e-5f);
+  }
+}
+
+// Back from the dark, the first frame is due at once and the next a whole period later: the
+// pacer does not hurry through the frames the dark time would have held.
+TEST(DisplaySleep, NoBurstOfFramesAfterTheDisplayComesBack) {
+  FakeClock clock;
+  FramePacer pacer(clock, 59);  // paced at 60 frames a second
+  clock.counter = kSecond;
+  pacer.FrameBegins();
+  clock.counter += 30 * kSecond;
+  EXPECT_EQ(pacer.TimeToWait(), std::chrono::microseconds(0));
+  pacer.FrameBegins();
+  EXPECT_EQ(pacer.TimeToWait(), std::chrono::microseconds(16666));
+}
+
+TEST(DisplaySleep, ReadsTheSystemsPowerReports) {
+  EXPECT_EQ(FromConsoleDisplayState(0), DisplayPower::kOff);
+  EXPECT_EQ(FromConsoleDisplayState(1), DisplayPower::kOn);
+  EXPECT_EQ(FromConsoleDisplayState(2), DisplayPower::kOn) << "dimmed still shows the snow";
+  const struct {
+    std::intptr_t request;
+    std::optional<DisplayPower> power;
+  } commands[] = {{-1, DisplayPower::kOn},
+                  {1, DisplayPower::kOff},
+                  {2, DisplayPower::kOff},
+                  {0, std::nullopt},
+                  {3, std::nullopt}};
+  for (const auto& c : commands) {
+    EXPECT_EQ(FromMonitorPowerCommand(c.request), c.power) << c.request;
+  }
+}
+
+}  // namespace

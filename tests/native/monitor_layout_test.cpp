@@ -1,0 +1,98 @@
+#include "monitor_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct View {
+  int x, y, width, height;
+  double aspect;
+};
+
+struct LayoutCase {
+  const char* what;
+  DisplayModeChoice choice;
+  std::vector<ScreenRect> monitors;
+  ScreenRect window;
+  std::vector<View> views;
+};
+
+constexpr auto kSwitch = DisplayModeChoice::kSwitchPrimary;
+constexpr auto kKeep = DisplayModeChoice::kKeepEveryMonitor;
+
+// Views are OpenGL viewports: y counts up from the window's bottom edge.
+const LayoutCase kLayouts[] = {
+    {"one monitor, switched: the fixed window",
+     kSwitch,
+     {{0, 0, 1280, 1024}},
+     {0, 0, 1024, 768},
+     {{0, 0, 1024, 768, 4.0 / 3.0}}},
+    {"no monitor read", kKeep, {}, {0, 0, 1024, 768}, {{0, 0, 1024, 768, 4.0 / 3.0}}},
+    {"one wide monitor kept",
+     kKeep,
+     {{0, 0, 1920, 1080}},
+     {0, 0, 1920, 1080},
+     {{0, 0, 1920, 1080, 16.0 / 9.0}}},
+    {"side by side after the switch",
+     kSwitch,
+     {{0, 0, 1024, 768}, {1024, 0, 2048, 768}},
+     {0, 0, 2048, 768},
+     {{0, 0, 1024, 768, 4.0 / 3.0}, {1024, 0, 1024, 768, 4.0 / 3.0}}},
+    {"side by side, different heights",
+     kKeep,
+     {{0, 0, 1280, 1024}, {1280, 0, 2304, 768}},
+     {0, 0, 2304, 1024},
+     {{0, 0, 1280, 1024, 1.25}, {1280, 256, 1024, 768, 4.0 / 3.0}}},
+    {"second monitor left of and above the primary",
+     kKeep,
+     {{0, 0, 1280, 1024}, {-1920, -200, 0, 880}},
+     {-1920, -200, 1280, 1024},
+     {{1920, 0, 1280, 1024, 1.25}, {0, 144, 1920, 1080, 16.0 / 9.0}}},
+    {"portrait beside landscape",
+     kKeep,
+     {{0, 0, 1080, 1920}, {1080, 0, 3000, 1080}},
+     {0, 0, 3000, 1920},
+     {{0, 0, 1080, 1920, 0.5625}, {1080, 840, 1920, 1080, 16.0 / 9.0}}},
+    {"monitor below the primary",
+     kSwitch,
+     {{0, 0, 1024, 768}, {0, 768, 800, 1368}},
+     {0, 0, 1024, 1368},
+     {{0, 600, 1024, 768, 4.0 / 3.0}, {0, 0, 800, 600, 4.0 / 3.0}}},
+};
+
+TEST(MonitorLayout, OneWindowOverTheMonitorsWithAViewAndAspectEach) {
+  for (const LayoutCase& c : kLayouts) {
+    SCOPED_TRACE(c.what);
+    const RenderLayout layout = PlanRenderLayout(c.choice, c.monitors);
+    EXPECT_EQ(layout.window, c.window);
+    ASSERT_EQ(layout.views.size(), c.views.size());
+    for (std::size_t i = 0; i < c.views.size(); ++i) {
+      const MonitorView& got = layout.views[i];
+      const View& want = c.views[i];
+      EXPECT_EQ(got.x, want.x) << "view " << i;
+      EXPECT_EQ(got.y, want.y) << "view " << i;
+      EXPECT_EQ(got.width, want.width) << "view " << i;
+      EXPECT_EQ(got.height, want.height) << "view " << i;
+      EXPECT_DOUBLE_EQ(got.aspect, want.aspect) << "view " << i;
+    }
+  }
+}
+
+TEST(DisplayModeChoice, OnlyTheKeepModeWordKeepsTheModes) {
+  const struct {
+    const char* arguments;
+    DisplayModeChoice choice;
+  } cases[] = {
+      {"", kSwitch},           {"/keepmode", kKeep},     {"  /keepmode\t", kKeep},
+      {"/KeepMode", kKeep},    {"/x /keepmode", kKeep},  {"/keepmode /x", kKeep},
+      {"/keepmodes", kSwitch}, {"keepmode", kSwitch},    {"/keep mode", kSwitch},
+      {"/s", kSwitch},         {"/x/keepmode", kSwitch},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadDisplayModeChoice(c.arguments), c.choice) << '"' << c.arguments << '"';
+  }
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialog_rules.h"
+#include "host_state.h"
 
 namespace {
 
@@ -23,9 +24,27 @@ TEST(SettingsDialog, SourceLightsItsMarkAndEnablesOnlyItsOwnControls) {
 // Numeric texts round half to even; anything else, and numbers no track could carry, give 0.
 TEST(SettingsDialog, RepeatTextBecomesTheStoredTrack) {
   const std::pair<const wchar_t*, std::int16_t> rows[] = {
-      {L"12", 12},       {L"abc", 0}, {L"", 0},      {L"2.5", 2},
-      {L"3.5", 4},       {L"-3", -3}, {L"40000", 0}, {L"-32768", -32768},
-      {L"32767", 32767}, {L" 7 ", 7}, {L"&H1F", 31}, {L"5x", 0},
+      {L"12", 12},
+      {L"abc", 0},
+      {L"", 0},
+      {L"2.5", 2},
+      {L"3.5", 4},
+      {L"-3", -3},
+      {L"40000", 0},
+      {L"-32768", -32768},
+      {L"32767", 32767},
+      {L" 7 ", 7},
+      {L"&H1F", 31},
+      {L"5x", 0},
+      // typed with a Japanese input method on
+      {L"\uFF15", 5},
+      {L"\uFF11\uFF12", 12},
+      {L"\uFF0D\uFF13", -3},
+      {L"\u2212"
+       L"3",
+       -3},
+      {L"\u3000\uFF12\uFF0E\uFF15", 2},
+      {L"\uFF15\u30FC", 0},
   };
   for (const auto& [text, track] : rows) EXPECT_EQ(RepeatFromText(text), track) << text;
 }
@@ -65,18 +84,78 @@ TEST(SettingsDialog, PlacedCentredAtAThirdOfTheFreeHeight) {
   EXPECT_EQ(DialogPlace(400, 300, 501, 275), (WindowPlace{-50, 8}));
 }
 
-TEST(SettingsDialog, ChosenPathIsStoredInAFormTheCodePageHolds) {
-  const auto asciiOnly = [](const std::wstring& text) {
+// A fake code page: ASCII in one byte, kana and kanji in two, anything else missing. The
+// reader takes 255 bytes of a value.
+TEST(SettingsDialog, ChosenPathIsStoredInAFormTheCodePageHoldsWhole) {
+  const auto encode = [](const std::wstring& text) -> std::optional<std::string> {
+    std::string bytes;
     for (wchar_t c : text) {
-      if (c > 0x7F) return false;
+      if (c >= 0x3000)
+        bytes += "\x90\xE1";
+      else if (c <= 0x7F)
+        bytes += static_cast<char>(c);
+      else
+        return std::nullopt;
     }
-    return true;
+    return bytes;
   };
-  EXPECT_EQ(StorablePath(L"D:\\Music\\snow.mp3", L"D:\\Music\\snow.mp3", asciiOnly),
-            L"D:\\Music\\snow.mp3");
-  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", L"D:\\8E9C~1\\D5A3~1.MP3", asciiOnly),
-            L"D:\\8E9C~1\\D5A3~1.MP3");
-  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", L"", asciiOnly), std::nullopt);
+  const std::wstring ascii = L"D:\\Music\\snow.mp3";
+  const std::wstring cyrillic = L"D:\\Музыка\\снег.mp3";
+  const std::wstring shortForm = L"D:\\8E9C~1\\D5A3~1.MP3";
+  const std::wstring fits = L"D:\\" + std::wstring(252, L'a');       // 255 bytes
+  const std::wstring overByOne = L"D:\\" + std::wstring(253, L'a');  // 256 bytes
+  const std::wstring japanese = L"D:\\" + std::wstring(130, L'\u96EA') + L".mp3";
+  const struct {
+    std::wstring path;
+    std::wstring shortForm;
+    std::optional<std::wstring> stored;
+  } rows[] = {
+      {ascii, ascii, ascii},
+      {cyrillic, shortForm, shortForm},
+      {cyrillic, L"", std::nullopt},
+      {fits, shortForm, fits},
+      {overByOne, shortForm, shortForm},
+      {japanese, shortForm, shortForm},
+      {japanese, L"", std::nullopt},
+      {japanese, japanese, std::nullopt},  // a volume whose short names are as long
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(StorablePath(row.path, row.shortForm, encode), row.stored) << row.path.size();
+  }
+}
+
+// A stored file that cannot be opened now stays chosen with its source; one that loaded, or
+// none stored, is the loaded choice.
+TEST(SettingsDialog, OpensWithAStoredFileThatIsOnlyOutOfReach) {
+  const std::wstring gone = L"E:\\snow.mp3";
+  const std::wstring here = L"D:\\snow.mp3";
+  const struct {
+    std::int16_t loadedKind;
+    std::wstring loadedFile;
+    StoredMusic stored;
+    OpeningChoice opening;
+  } rows[] = {
+      {kBgmNone, L"", {kBgmMusicFile, gone}, {kBgmMusicFile, gone, true}},
+      {kBgmAudioCd, L"", {kBgmAudioCd, gone}, {kBgmAudioCd, gone, true}},
+      {kBgmMusicFile, here, {kBgmMusicFile, here}, {kBgmMusicFile, here, false}},
+      {kBgmNone, L"", {kBgmMusicFile, L""}, {kBgmNone, L"", false}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ChoiceToOpenWith(row.loadedKind, row.loadedFile, row.stored), row.opening)
+        << row.stored.kind;
+  }
+}
+
+TEST(SettingsDialog, KeepModeMarkIsLitForZeroAndTurnsOver) {
+  const struct {
+    std::int16_t resolutionSwitch;
+    bool lit;
+    std::int16_t toggled;
+  } rows[] = {{0, true, 1}, {1, false, 0}, {7, false, 0}, {-1, false, 0}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(KeepsDesktopMode(row.resolutionSwitch), row.lit) << row.resolutionSwitch;
+    EXPECT_EQ(ToggledResolutionSwitch(row.resolutionSwitch), row.toggled) << row.resolutionSwitch;
+  }
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ constexpr int kMarkToLabel = 16;
 constexpr int kMarkSize = 13;
 constexpr int kLabelHeight = 13;
 // The display-mode mark on the panel's free right half, level with the first source row.
-constexpr POINT kKeepModeMark = {256, 56};
+constexpr POINT kKeepModeMark = {296, 56};
 constexpr int kKeepModeLabelWidth = 150;
 
 void LoadButtonLayout(CommandButton& button, HWND parent, RECT bounds, const wchar_t* caption) {

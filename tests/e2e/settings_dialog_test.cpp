@@ -96,12 +96,11 @@ class SettingsDialogTest : public ::testing::Test {
     return FindWindowExW(parent, nullptr, nullptr, caption);
   }
 
-  // One press, as a user gives it: the pointer is put on the button and stands there before the
-  // button goes down. Callers wait for what the button does; a press that did nothing is a fault.
+  // One press, as a user gives it. Callers wait for what the button does; a press that did
+  // nothing is a fault.
   static void PressButton(HWND button) {
     ASSERT_NE(button, nullptr);
-    PointAt(button);
-    ClickHere();
+    ClickMiddleOf(button);
   }
   void PressToClose(HWND button) const {
     PressButton(button);

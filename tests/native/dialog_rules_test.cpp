@@ -84,78 +84,34 @@ TEST(SettingsDialog, PlacedCentredAtAThirdOfTheFreeHeight) {
   EXPECT_EQ(DialogPlace(400, 300, 501, 275), (WindowPlace{-50, 8}));
 }
 
-// A fake code page: ASCII in one byte, kana and kanji in two, anything else missing. The
-// reader takes 255 bytes of a value.
+// A code page with ASCII in one byte, kanji in two and nothing else; 255 bytes are read back.
 TEST(SettingsDialog, ChosenPathIsStoredInAFormTheCodePageHoldsWhole) {
   const auto encode = [](const std::wstring& text) -> std::optional<std::string> {
     std::string bytes;
     for (wchar_t c : text) {
-      if (c >= 0x3000)
-        bytes += "\x90\xE1";
-      else if (c <= 0x7F)
-        bytes += static_cast<char>(c);
-      else
-        return std::nullopt;
+      if (c > 0x7F && c < 0x3000) return std::nullopt;
+      bytes += c > 0x7F ? "\x90\xE1" : std::string(1, static_cast<char>(c));
     }
     return bytes;
   };
-  const std::wstring ascii = L"D:\\Music\\snow.mp3";
-  const std::wstring cyrillic = L"D:\\Музыка\\снег.mp3";
   const std::wstring shortForm = L"D:\\8E9C~1\\D5A3~1.MP3";
-  const std::wstring fits = L"D:\\" + std::wstring(252, L'a');       // 255 bytes
-  const std::wstring overByOne = L"D:\\" + std::wstring(253, L'a');  // 256 bytes
+  const std::wstring fits = L"D:\\" + std::wstring(252, L'a');  // 255 bytes
   const std::wstring japanese = L"D:\\" + std::wstring(130, L'\u96EA') + L".mp3";
-  const struct {
-    std::wstring path;
-    std::wstring shortForm;
-    std::optional<std::wstring> stored;
-  } rows[] = {
-      {ascii, ascii, ascii},
-      {cyrillic, shortForm, shortForm},
-      {cyrillic, L"", std::nullopt},
-      {fits, shortForm, fits},
-      {overByOne, shortForm, shortForm},
-      {japanese, shortForm, shortForm},
-      {japanese, L"", std::nullopt},
-      {japanese, japanese, std::nullopt},  // a volume whose short names are as long
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(StorablePath(row.path, row.shortForm, encode), row.stored) << row.path.size();
-  }
+  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", shortForm, encode), shortForm);
+  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", L"", encode), std::nullopt);
+  EXPECT_EQ(StorablePath(fits, shortForm, encode), fits);
+  EXPECT_EQ(StorablePath(fits + L"a", shortForm, encode), shortForm);
+  EXPECT_EQ(StorablePath(japanese, L"", encode), std::nullopt);
 }
 
-// A stored file that cannot be opened now stays chosen with its source; one that loaded, or
-// none stored, is the loaded choice.
+// A stored file that cannot be opened now stays chosen with its source.
 TEST(SettingsDialog, OpensWithAStoredFileThatIsOnlyOutOfReach) {
   const std::wstring gone = L"E:\\snow.mp3";
-  const std::wstring here = L"D:\\snow.mp3";
-  const struct {
-    std::int16_t loadedKind;
-    std::wstring loadedFile;
-    StoredMusic stored;
-    OpeningChoice opening;
-  } rows[] = {
-      {kBgmNone, L"", {kBgmMusicFile, gone}, {kBgmMusicFile, gone, true}},
-      {kBgmAudioCd, L"", {kBgmAudioCd, gone}, {kBgmAudioCd, gone, true}},
-      {kBgmMusicFile, here, {kBgmMusicFile, here}, {kBgmMusicFile, here, false}},
-      {kBgmNone, L"", {kBgmMusicFile, L""}, {kBgmNone, L"", false}},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ChoiceToOpenWith(row.loadedKind, row.loadedFile, row.stored), row.opening)
-        << row.stored.kind;
-  }
-}
-
-TEST(SettingsDialog, KeepModeMarkIsLitForZeroAndTurnsOver) {
-  const struct {
-    std::int16_t resolutionSwitch;
-    bool lit;
-    std::int16_t toggled;
-  } rows[] = {{0, true, 1}, {1, false, 0}, {7, false, 0}, {-1, false, 0}};
-  for (const auto& row : rows) {
-    EXPECT_EQ(KeepsDesktopMode(row.resolutionSwitch), row.lit) << row.resolutionSwitch;
-    EXPECT_EQ(ToggledResolutionSwitch(row.resolutionSwitch), row.toggled) << row.resolutionSwitch;
-  }
+  EXPECT_EQ(ChoiceToOpenWith(kBgmNone, L"", {kBgmMusicFile, gone}),
+            (OpeningChoice{kBgmMusicFile, gone, true}));
+  EXPECT_EQ(ChoiceToOpenWith(kBgmAudioCd, L"", {kBgmAudioCd, gone}),
+            (OpeningChoice{kBgmAudioCd, gone, true}));
+  EXPECT_EQ(ChoiceToOpenWith(kBgmNone, L"", {kBgmMusicFile, L""}), (OpeningChoice{}));
 }
 
 }  // namespace

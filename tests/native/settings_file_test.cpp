@@ -181,8 +181,6 @@ TEST_F(SettingsFileTest, StoredMusicKeepsAFileThatCannotBeOpened) {
   const StoredMusic stored = ReadStoredMusic(access, kProgramFolder);
   EXPECT_EQ(stored.kind, 2);
   EXPECT_EQ(stored.file, L"E:\\gone.mp3");
-  files.files[kSettingsPath] = "[Section]\r\n" + Line(kKeyBgmKind, "abc");
-  EXPECT_EQ(ReadStoredMusic(access, kProgramFolder).kind, 0);
 }
 
 TEST_F(SettingsFileTest, FileExistsDropsOneTrailingBackslash) {

@@ -129,7 +129,6 @@ TEST_F(CommandButtonTest, ClicksComeOnlyFromAReleaseOverTheButton) {
   constexpr UINT kFocusAway = 2;    // the focus moves on to the form
   constexpr UINT kDisable = 3;
   constexpr UINT kEnable = 4;
-  constexpr UINT kPollAway = 5;  // the poll read the pointer where it stood a moment ago
   struct Step {
     UINT message;
     POINT at;
@@ -185,13 +184,6 @@ TEST_F(CommandButtonTest, ClicksComeOnlyFromAReleaseOverTheButton) {
         {WM_LBUTTONUP, kCentre}},
        1,
        ViewState::FocusedHovered},
-      {"hover taken back by a poll, then a click",
-       {{WM_MOUSEMOVE, kCentre},
-        {kPollAway, {}},
-        {WM_LBUTTONDOWN, kCentre},
-        {WM_LBUTTONUP, kCentre}},
-       1,
-       ViewState::FocusedHovered},
   };
   for (const Case& c : cases) {
     auto button = MakeButton();
@@ -206,8 +198,6 @@ TEST_F(CommandButtonTest, ClicksComeOnlyFromAReleaseOverTheButton) {
         SetFocus(form_.window());
       else if (step.message == kDisable || step.message == kEnable)
         button->control().SetEnabled(step.message == kEnable);
-      else if (step.message == kPollAway)
-        button->control().PointerLeft();
       else
         SendMessageW(button->window(), step.message, 0, At(step.at));
     }

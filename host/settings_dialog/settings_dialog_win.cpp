@@ -33,9 +33,7 @@ constexpr DWORD kFileBufferChars = 255;
 constexpr wchar_t kUnstorablePathText[] =
     L"このﾌｧｲﾙ名は設定ﾌｧｲﾙに保存できません。別の場所のﾌｧｲﾙを選んでください。";
 constexpr wchar_t kUnsavedText[] = L"設定を保存できませんでした。次のﾌｧｲﾙに書き込めません:\n\n";
-constexpr wchar_t kUnsavedAdvice[] =
-    L"\n\n読み取り専用のﾌｧｲﾙか、書き込めないﾌｫﾙﾀﾞです。ｷｬﾝｾﾙで閉じるか、直してから設定を押してくだ"
-    L"さい。";
+constexpr wchar_t kUnsavedAdvice[] = L"\n\n読み取り専用か、書き込めないﾌｫﾙﾀﾞにあります。";
 constexpr wchar_t kMissingFileNote[] = L"  (見つかりません)";
 constexpr wchar_t kKeepModeText[] = L"画面の解像度を変えない";
 
@@ -79,11 +77,7 @@ void SettingsDialog::OnLoad() {
   PlaceWindow();
   SetupButtons();
   TilePanel(Pic_C);
-  const OpeningChoice opening = ChoiceToOpenWith(BgmKind, BgmFile, ReadStoredMusic());
-  BgmKind = opening.kind;
-  BgmFile = opening.file;
-  if (opening.missing) BgmFolder = FolderOf(BgmFile);
-  fileMissing_ = opening.missing;
+  KeepStoredChoice();
   BGM_Repeat.SetEnabled(false);
   ShowChosenSource();
   ShowKeepMode();
@@ -97,6 +91,16 @@ void SettingsDialog::OnLoad() {
   ZoomY = pointerRead ? static_cast<std::int16_t>(cursor.y) : 0;
   ZoomOpen(window());
   SetApplicationPointer(ApplicationPointer::Default);
+}
+
+// Loading dropped a stored file that cannot be opened now; the dialog shows it chosen still, so
+// that 設定 does not erase a choice whose drive is only not connected.
+void SettingsDialog::KeepStoredChoice() {
+  const OpeningChoice opening = ChoiceToOpenWith(BgmKind, BgmFile, ReadStoredMusic());
+  BgmKind = opening.kind;
+  BgmFile = opening.file;
+  if (opening.missing) BgmFolder = FolderOf(BgmFile);
+  fileMissing_ = opening.missing;
 }
 
 // Painted once per size into the form's persistent picture, so covering and uncovering the
@@ -241,8 +245,9 @@ void SettingsDialog::ToggleKeepMode() {
   ShowKeepMode();
 }
 
-// The wide dialog lets a path in any language through; the settings file then gets a form of it
-// that its code page holds, or the choice is refused rather than stored damaged.
+// The wide dialog lets a path in any language and of any length through; the settings file then
+// gets a form of it that its code page holds and its reader takes whole, or the choice is refused
+// rather than stored damaged.
 void SettingsDialog::ChooseFile() {
   std::vector<wchar_t> file(kFileBufferChars, L'\0');
   std::vector<wchar_t> title(kFileBufferChars, L'\0');

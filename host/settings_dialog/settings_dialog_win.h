@@ -20,8 +20,9 @@
 inline constexpr wchar_t kProjectAddress[] = L"https://driftmantle.example/";
 
 // Driftmantle_P: the settings dialog. The user picks no music, an audio CD with a track to
-// repeat, or a music file; the set button stores the choice in the settings file and closes,
-// the cancel button, the close box and Escape close without storing.
+// repeat, or a music file, and whether a saver run keeps the desktop's display mode; the set
+// button stores the choice in the settings file and closes, the cancel button, the close box and
+// Escape close without storing.
 class SettingsDialog final : public Form {
  public:
   SettingsDialog();
@@ -37,6 +38,7 @@ class SettingsDialog final : public Form {
   void CreateSourceMarks(HWND panel);
   void CreateKeepModeMark(HWND panel);
   void PlaceWindow();
+  void KeepStoredChoice();
   void SetupButtons();
   void TilePanel(PictureBox& panel);
   void ShowChosenSource();

@@ -174,15 +174,6 @@ TEST_F(SettingsFileTest, WriteIniValuesStoresAllInOrderOrNothing) {
       "[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\n\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6= 0\r\n");
 }
 
-// What loading drops as out of reach is still there to be kept.
-TEST_F(SettingsFileTest, StoredMusicKeepsAFileThatCannotBeOpened) {
-  files.files[kSettingsPath] =
-      "[Section]\r\n" + Line(kKeyBgmKind, "2.7") + Line(kKeyBgmFile, "E:\\gone.mp3");
-  const StoredMusic stored = ReadStoredMusic(access, kProgramFolder);
-  EXPECT_EQ(stored.kind, 2);
-  EXPECT_EQ(stored.file, L"E:\\gone.mp3");
-}
-
 TEST_F(SettingsFileTest, FileExistsDropsOneTrailingBackslash) {
   EXPECT_TRUE(FileExists(files, L"snow.wav\\"));
   EXPECT_FALSE(FileExists(files, L"snow.wav\\\\"));

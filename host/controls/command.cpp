@@ -117,12 +117,22 @@ void Command::FocusGained() {
 void Command::FocusLost() {
   // A Space released after the focus moved on belongs to another control.
   spaceHeld_ = false;
-  if (!enabledFlag_ || viewState_ == ViewState::Resting) return;
+  if (!enabledFlag_) {
+    // Nothing to paint, but the focus is gone: once enabled again, a click must not be taken for
+    // one that only brings the focus back.
+    if (viewState_ == ViewState::Focused) viewState_ = ViewState::Resting;
+    if (viewState_ == ViewState::FocusedHovered) viewState_ = ViewState::Hovered;
+    return;
+  }
+  if (viewState_ == ViewState::Resting) return;
   MoveTo(ViewState::Resting, FaceImage::Normal);
 }
 
 void Command::MouseDown(MouseButton button) {
-  if (!enabledFlag_ || button != MouseButton::Left) return;
+  if (!enabledFlag_) return;
+  pressed_ = true;
+  leftDuringPress_ = false;
+  if (button != MouseButton::Left) return;
   buttonHeld_ = true;
   PaintFace(FaceImage::Pressed);
 }
@@ -136,19 +146,27 @@ void Command::MouseMoved() {
   }
 }
 
+void Command::MouseMovedOff() {
+  if (pressed_) leftDuringPress_ = true;
+  PointerLeft();
+}
+
 void Command::MouseUp(MouseButton button) {
   if (!enabledFlag_) return;
+  const bool clicks = pressed_ && !leftDuringPress_;
+  pressed_ = false;
   if (button == MouseButton::Left) {
     buttonHeld_ = false;
-    if (viewState_ == ViewState::FocusedHovered) PaintFace(FaceImage::HighLightSelect);
-    // A click that did not bring the focus: the pointer is still over the button.
-    if (viewState_ == ViewState::Hovered) PaintFace(FaceImage::HighLight);
+    // The release came over the button, so the pointer is there whatever a poll last read.
+    if (clicks && viewState_ == ViewState::Resting) viewState_ = ViewState::Hovered;
+    if (clicks && viewState_ == ViewState::Focused) viewState_ = ViewState::FocusedHovered;
+    if (clicks) PaintFace(StateFace());
   }
-  // Focused but not hovered: the pointer left while the button was held.
-  if (viewState_ != ViewState::Focused) Try([&] { container_.RaiseClick(); });
+  if (clicks) Try([&] { container_.RaiseClick(); });
 }
 
 void Command::PressAbandoned() {
+  pressed_ = false;
   if (!buttonHeld_) return;
   buttonHeld_ = false;
   if (enabledFlag_) PaintFace(StateFace());

@@ -81,6 +81,11 @@ class Command {
   void FocusLost();
   void MouseDown(MouseButton button);
   void MouseMoved();
+  // A move during a press came from off the button (only a button that holds the mouse hears of
+  // those): the pointer has left, and this press's release will raise no Click.
+  void MouseMovedOff();
+  // Raises Click for the release of a press that began on the button and never left it,
+  // whatever look a poll has taken back meanwhile.
   void MouseUp(MouseButton button);
   // The press ended without a release over the button (the capture was taken away, or the
   // release came off it): the button is no longer held, and no Click.
@@ -121,6 +126,10 @@ class Command {
   std::uint8_t firstRunFlag_ = 0;
   ViewState viewState_ = ViewState::NotInitialized;
   bool buttonHeld_ = false;
+  // A mouse button went down on the control and has not come up; and whether the pointer left
+  // the control since it went down.
+  bool pressed_ = false;
+  bool leftDuringPress_ = false;
   bool spaceHeld_ = false;
   bool gradientReversed_ = false;
 

@@ -43,7 +43,7 @@ void CommandButton::OnMouseMove(POINT at) {
   } else if (GetCapture() == window()) {
     // Only a held button hears of moves off it. A move that reaches the button uncaptured with
     // a point off it is a stale one, delivered late, and says nothing about the pointer now.
-    command_.PointerLeft();
+    command_.MouseMovedOff();
   }
 }
 

@@ -9,8 +9,7 @@
 
 namespace {
 
-// The profile service is called with buffers of these sizes; a buffer also holds the NUL.
-constexpr std::size_t kReadIniBufferBytes = 256;
+// The profile service is called with fields of this size; a field also holds the NUL.
 constexpr std::size_t kWriteIniFieldChars = 128;
 constexpr std::int32_t kWriteSucceeded = 1;
 constexpr std::int32_t kWriteFailed = 0;
@@ -22,7 +21,7 @@ std::string_view FitReadBuffer(std::string_view value, const AnsiCodePage& codeP
   std::size_t end = 0;
   while (end < value.size()) {
     const std::size_t width = codePage.IsLeadByte(value[end]) ? 2 : 1;
-    if (end + width > kReadIniBufferBytes - 1) break;
+    if (end + width > kIniValueMaxBytes) break;
     end += width;
   }
   return value.substr(0, end);
@@ -61,13 +60,24 @@ std::wstring ReadIni(const ProfileAccess& access, std::string_view section, std:
 
 void WriteIni(const ProfileAccess& access, std::string_view section, std::string_view key,
               std::wstring_view value, const std::wstring& file) {
+  const IniValue one[] = {{key, std::wstring(value)}};
+  WriteIniValues(access, section, one, file);
+}
+
+bool WriteIniValues(const ProfileAccess& access, std::string_view section,
+                    std::span<const IniValue> values, const std::wstring& file) {
   const std::string_view sectionField = CutProfileName(section, kWriteIniFieldChars);
-  const std::string_view keyField = CutProfileName(key, kWriteIniFieldChars);
-  const std::string valueBytes = access.codePage.Encode(value.substr(0, value.find(L'\0')));
   const bool written = access.files.EditFile(file, [&](std::string_view current) {
-    return SetProfileValue(current, sectionField, keyField, valueBytes);
+    std::string edited(current);
+    for (const IniValue& entry : values) {
+      const std::wstring_view value = entry.value;
+      edited = SetProfileValue(edited, sectionField, CutProfileName(entry.key, kWriteIniFieldChars),
+                               access.codePage.Encode(value.substr(0, value.find(L'\0'))));
+    }
+    return edited;
   });
   LastApiResult = written ? kWriteSucceeded : kWriteFailed;
+  return written;
 }
 
 bool FileExists(const FileStore& files, std::wstring_view path) {
@@ -88,4 +98,12 @@ void LoadSettings(const ProfileAccess& access, std::wstring_view programFolder) 
   BgmFolder = BgmFile.empty() ? std::wstring(programFolder) : FolderOf(BgmFile);
   ResolutionSwitch =
       ResolutionSwitchOf(ReadIni(access, kSettingsSection, kKeyResolutionSwitch, file));
+}
+
+StoredMusic ReadStoredMusic(const ProfileAccess& access, std::wstring_view programFolder) {
+  const std::wstring file = SettingsFilePath(programFolder);
+  StoredMusic stored;
+  LoadIntegerSetting(ReadIni(access, kSettingsSection, kKeyBgmKind, file), stored.kind);
+  stored.file = ReadIni(access, kSettingsSection, kKeyBgmFile, file);
+  return stored;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ inline constexpr char kKeyBgmRepeat[] = "BGM\xD8\xCB\xDF\xB0\xC4";  // "BGMﾘ�
 inline constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";        // "BGMﾌｧｲﾙ"
 inline constexpr char kKeyResolutionSwitch[] =
     "\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6";  // "解像度切替"
+
+// The most bytes of a value ReadIni gives back, as the profile service with a 256-byte buffer.
+inline constexpr std::size_t kIniValueMaxBytes = 255;
 
 // Returns the new content of a file given its current content (empty for a new file).
 using FileEdit = std::function<std::string(std::string_view current)>;
@@ -66,6 +70,16 @@ std::wstring ReadIni(const ProfileAccess& access, std::string_view section, std:
 void WriteIni(const ProfileAccess& access, std::string_view section, std::string_view key,
               std::wstring_view value, const std::wstring& file);
 
+struct IniValue {
+  std::string_view key;
+  std::wstring value;
+};
+// Stores every value as WriteIni does, in the order given, in one edit of the file: either all
+// of them are stored or, when the file cannot be written, none. True when they were stored; the
+// result also goes to LastApiResult.
+bool WriteIniValues(const ProfileAccess& access, std::string_view section,
+                    std::span<const IniValue> values, const std::wstring& file);
+
 // True when path, without one trailing backslash, names a file that can be opened for reading;
 // false for missing files, folders and the empty path.
 bool FileExists(const FileStore& files, std::wstring_view path);
@@ -76,3 +90,11 @@ bool FileExists(const FileStore& files, std::wstring_view path);
 // source without its file becomes no music. ResolutionSwitch is 0 only for a value of 0, and 1
 // for anything else.
 void LoadSettings(const ProfileAccess& access, std::wstring_view programFolder);
+
+// The music source and file as the settings file beside the host holds them, read by
+// LoadSettings' rules but without its test that the file can be opened now.
+struct StoredMusic {
+  std::int16_t kind = 0;
+  std::wstring file;
+};
+StoredMusic ReadStoredMusic(const ProfileAccess& access, std::wstring_view programFolder);

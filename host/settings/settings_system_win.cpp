@@ -14,6 +14,13 @@ void WriteIni(std::string_view section, std::string_view key, std::wstring_view 
   WriteIni(SystemProfileAccess(), section, key, value, file);
 }
 
+bool WriteIniValues(std::string_view section, std::span<const IniValue> values,
+                    const std::wstring& file) {
+  return WriteIniValues(SystemProfileAccess(), section, values, file);
+}
+
 bool FileExists(std::wstring_view path) { return FileExists(SystemFileStore(), path); }
 
 void LoadSettings() { LoadSettings(SystemProfileAccess(), ProgramFolder()); }
+
+StoredMusic ReadStoredMusic() { return ReadStoredMusic(SystemProfileAccess(), ProgramFolder()); }

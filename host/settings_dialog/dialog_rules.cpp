@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host_state.h"
 #include "number_text.h"
 
 namespace {
@@ -11,13 +12,28 @@ constexpr double kGradientPeak = 220.0;
 // Not quite pi: the rows at the bottom edge come out a shade lighter than at the top.
 constexpr double kGradientHalfTurn = 3.142;
 
+// The full-width block mirrors ASCII 0x21 to 0x7E at a fixed distance.
+constexpr wchar_t kFullWidthFirst = 0xFF01;
+constexpr wchar_t kFullWidthLast = 0xFF5E;
+constexpr wchar_t kFullWidthOffset = 0xFF01 - 0x21;
+constexpr wchar_t kIdeographicSpace = 0x3000;
+constexpr wchar_t kMinusSign = 0x2212;
+
+wchar_t NarrowCharacter(wchar_t c) {
+  if (c >= kFullWidthFirst && c <= kFullWidthLast)
+    return static_cast<wchar_t>(c - kFullWidthOffset);
+  if (c == kIdeographicSpace) return L' ';
+  if (c == kMinusSign) return L'-';
+  return c;
+}
+
 }  // namespace
 
 SourceLook LookOfSource(std::int16_t bgmKind) {
   SourceLook look;
   if (bgmKind >= 0 && bgmKind < kMusicSourceCount) look.markLit[bgmKind] = true;
-  look.repeatEnabled = bgmKind == 1;
-  look.fileButtonEnabled = bgmKind == 2;
+  look.repeatEnabled = bgmKind == kBgmAudioCd;
+  look.fileButtonEnabled = bgmKind == kBgmMusicFile;
   return look;
 }
 
@@ -30,9 +46,29 @@ std::vector<std::wstring> RepeatChoices() {
 }
 
 std::int16_t RepeatFromText(std::wstring_view text) {
-  const std::optional<double> number = ParseNumber(text);
+  const std::optional<double> number = ParseNumber(NarrowFullWidth(text));
   if (!number) return 0;
   return ToInteger16(*number).value_or(0);
+}
+
+std::wstring NarrowFullWidth(std::wstring_view text) {
+  std::wstring narrow;
+  narrow.reserve(text.size());
+  for (const wchar_t c : text) narrow.push_back(NarrowCharacter(c));
+  return narrow;
+}
+
+OpeningChoice ChoiceToOpenWith(std::int16_t loadedKind, const std::wstring& loadedFile,
+                               const StoredMusic& stored) {
+  // Loading drops only a file it could not open, and with it a file source.
+  if (!loadedFile.empty() || stored.file.empty()) return {loadedKind, loadedFile, false};
+  return {stored.kind, stored.file, true};
+}
+
+bool KeepsDesktopMode(std::int16_t resolutionSwitch) { return resolutionSwitch == 0; }
+
+std::int16_t ToggledResolutionSwitch(std::int16_t resolutionSwitch) {
+  return KeepsDesktopMode(resolutionSwitch) ? 1 : 0;
 }
 
 std::vector<TilePosition> TilePositions(int panelWidth, int panelHeight, int patternWidth,

@@ -8,13 +8,11 @@
 
 #include "ansi_text_win.h"
 #include "application_win.h"
-#include "dialog_rules.h"
+#include "gdi_objects_win.h"
 #include "host_paths.h"
-#include "host_state.h"
 #include "number_text.h"
 #include "resource_ids.h"
 #include "settings_system_win.h"
-#include "statements_win.h"
 #include "zoom_win.h"
 
 namespace {
@@ -34,6 +32,10 @@ constexpr wchar_t kFileDialogTitle[] = L"ﾌｧｲﾙを開く";
 constexpr DWORD kFileBufferChars = 255;
 constexpr wchar_t kUnstorablePathText[] =
     L"このﾌｧｲﾙ名は設定ﾌｧｲﾙに保存できません。別の場所のﾌｧｲﾙを選んでください。";
+constexpr wchar_t kUnsavedText[] = L"設定を保存できませんでした。次のﾌｧｲﾙに書き込めません:\n\n";
+constexpr wchar_t kUnsavedAdvice[] = L"\n\n読み取り専用か、書き込めないﾌｫﾙﾀﾞにあります。";
+constexpr wchar_t kMissingFileNote[] = L"  (見つかりません)";
+constexpr wchar_t kKeepModeText[] = L"画面の解像度を変えない";
 
 RECT Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
@@ -42,6 +44,13 @@ RECT Bounds(int left, int top, int width, int height) {
 // Where each source's mark and label sit on the panel, by source number.
 constexpr std::array<int, 3> kSourceRowTop = {76, 56, 96};
 constexpr std::array<int, 3> kSourceLabelWidth = {22, 43, 60};
+constexpr int kMarkLeft = 28;
+constexpr int kMarkToLabel = 16;
+constexpr int kMarkSize = 13;
+constexpr int kLabelHeight = 13;
+// The display-mode mark on the panel's free right half, level with the first source row.
+constexpr POINT kKeepModeMark = {296, 56};
+constexpr int kKeepModeLabelWidth = 150;
 
 void LoadButtonLayout(CommandButton& button, HWND parent, RECT bounds, const wchar_t* caption) {
   PropertyBag layout;
@@ -61,7 +70,6 @@ SettingsDialog::SettingsDialog()
       Cmd_Set([this] { StoreAndClose(); }),
       Cmd_Can([this] { CloseLater(); }) {
   SetBackColour(kDialogBackground);
-  for (const int index : {7, 14, 15}) lbl.try_emplace(index);
 }
 
 void SettingsDialog::OnLoad() {
@@ -69,17 +77,30 @@ void SettingsDialog::OnLoad() {
   PlaceWindow();
   SetupButtons();
   TilePanel(Pic_C);
+  KeepStoredChoice();
   BGM_Repeat.SetEnabled(false);
   ShowChosenSource();
+  ShowKeepMode();
   BGM_Repeat.SetText(FormatDigitsOrEmpty(BgmRepeat));
   BGM_Repeat.SetList(RepeatChoices());
-  lbl_Fname.SetCaption(BgmFile);
+  ShowChosenFile();
   POINT cursor = {0, 0};
-  LastApiResult = GetCursorPos(&cursor);
-  ZoomX = LastApiResult != 0 ? static_cast<std::int16_t>(cursor.x) : 0;
-  ZoomY = LastApiResult != 0 ? static_cast<std::int16_t>(cursor.y) : 0;
+  const BOOL pointerRead = GetCursorPos(&cursor);
+  LastApiResult = pointerRead;
+  ZoomX = pointerRead ? static_cast<std::int16_t>(cursor.x) : 0;
+  ZoomY = pointerRead ? static_cast<std::int16_t>(cursor.y) : 0;
   ZoomOpen(window());
   SetApplicationPointer(ApplicationPointer::Default);
+}
+
+// Loading dropped a stored file that cannot be opened now; the dialog shows it chosen still, so
+// that 設定 does not erase a choice whose drive is only not connected.
+void SettingsDialog::KeepStoredChoice() {
+  const OpeningChoice opening = ChoiceToOpenWith(BgmKind, BgmFile, ReadStoredMusic());
+  BgmKind = opening.kind;
+  BgmFile = opening.file;
+  if (opening.missing) BgmFolder = FolderOf(BgmFile);
+  fileMissing_ = opening.missing;
 }
 
 // Painted once per size into the form's persistent picture, so covering and uncovering the
@@ -92,10 +113,9 @@ void SettingsDialog::OnResize() {
   const std::vector<std::uint8_t> levels = GradientLevels(client.bottom);
   for (int y = 0; y < static_cast<int>(levels.size()); ++y) {
     const std::uint8_t v = levels[y];
-    HBRUSH brush = CreateSolidBrush(RGB(v, v, v + kGradientBlueLift));
+    const OwnedBrush brush(CreateSolidBrush(RGB(v, v, v + kGradientBlueLift)));
     const RECT row = {0, y, client.right, y + 1};
-    FillRect(canvas, &row, brush);
-    DeleteObject(brush);
+    FillRect(canvas, &row, brush.get());
   }
   Refresh();
 }
@@ -118,9 +138,9 @@ void SettingsDialog::CreateControls() {
                     GetWindowLongPtrW(Pic_C.window(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   CreatePanelControls();
 
-  lbl[7].Create(window(), Bounds(12, 192, 165, 13));
-  lbl[7].SetForeColour(kWhite);
-  lbl[7].SetCaption(kCreditText);
+  creditLine_.Create(window(), Bounds(12, 192, 165, 13));
+  creditLine_.SetForeColour(kWhite);
+  creditLine_.SetCaption(kCreditText);
   lbl_URL.Create(window(), Bounds(12, 208, 219, 13));
   FontDescription underlined = FormFont();
   underlined.underline = true;
@@ -135,24 +155,40 @@ void SettingsDialog::CreateControls() {
 
 void SettingsDialog::CreatePanelControls() {
   HWND panel = Pic_C.window();
-  Shape3.Place(Bounds(20, 20, 113, 21));
-  Pic_C.Hold(Shape3);
-  lbl[15].Create(panel, Bounds(20, 24, 111, 13));
-  lbl[15].SetAlignment(TextAlignment::Centre);
-  lbl[15].SetCaption(L"BGM");
-  for (int source = 0; source < kMusicSourceCount; ++source) {
-    const int top = kSourceRowTop[source];
-    Img_BGM[source].Create(panel, Bounds(28, top, 13, 13));
-    lbl_BGM[source].Create(panel, Bounds(44, top, kSourceLabelWidth[source], 13));
-    lbl_BGM[source].SetCaption(kSourceNames[source]);
-    Img_BGM[source].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
-    lbl_BGM[source].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
-  }
+  captionFrame_.Place(Bounds(20, 20, 113, 21));
+  Pic_C.Hold(captionFrame_);
+  bgmCaption_.Create(panel, Bounds(20, 24, 111, 13));
+  bgmCaption_.SetAlignment(TextAlignment::Centre);
+  bgmCaption_.SetCaption(L"BGM");
+  CreateSourceMarks(panel);
   BGM_Repeat.Create(panel, Bounds(112, 52, 41, 20), FormFont());
-  lbl[14].Create(panel, Bounds(156, 56, 66, 13));
-  lbl[14].SetCaption(L"曲目をﾘﾋﾟｰﾄ");
+  repeatCaption_.Create(panel, Bounds(156, 56, 66, 13));
+  repeatCaption_.SetCaption(L"曲目をﾘﾋﾟｰﾄ");
   LoadButtonLayout(Cmd_File, panel, Bounds(40, 112, 29, 25), L"...");
   lbl_Fname.Create(panel, Bounds(72, 116, 381, 33));
+  CreateKeepModeMark(panel);
+}
+
+void SettingsDialog::CreateSourceMarks(HWND panel) {
+  for (int index = 0; index < kMusicSourceCount; ++index) {
+    const int top = kSourceRowTop[index];
+    const auto source = static_cast<BgmSource>(index);
+    Img_BGM[index].Create(panel, Bounds(kMarkLeft, top, kMarkSize, kMarkSize));
+    lbl_BGM[index].Create(
+        panel, Bounds(kMarkLeft + kMarkToLabel, top, kSourceLabelWidth[index], kLabelHeight));
+    lbl_BGM[index].SetCaption(kSourceNames[index]);
+    Img_BGM[index].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
+    lbl_BGM[index].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
+  }
+}
+
+void SettingsDialog::CreateKeepModeMark(HWND panel) {
+  Img_KeepMode.Create(panel, Bounds(kKeepModeMark.x, kKeepModeMark.y, kMarkSize, kMarkSize));
+  lbl_KeepMode.Create(panel, Bounds(kKeepModeMark.x + kMarkToLabel, kKeepModeMark.y,
+                                    kKeepModeLabelWidth, kLabelHeight));
+  lbl_KeepMode.SetCaption(kKeepModeText);
+  Img_KeepMode.onMouseDown = [this](MouseButton) { ToggleKeepMode(); };
+  lbl_KeepMode.onMouseDown = [this](MouseButton) { ToggleKeepMode(); };
 }
 
 void SettingsDialog::PlaceWindow() {
@@ -189,15 +225,29 @@ void SettingsDialog::ShowChosenSource() {
   Cmd_File.control().SetEnabled(look.fileButtonEnabled);
 }
 
-void SettingsDialog::ChooseSource(int source) {
-  BgmKind = static_cast<std::int16_t>(source);
+void SettingsDialog::ShowChosenFile() {
+  lbl_Fname.SetCaption(fileMissing_ ? BgmFile + kMissingFileNote : BgmFile);
+}
+
+void SettingsDialog::ShowKeepMode() {
+  Img_KeepMode.SetPicture(Img_Ra[KeepsDesktopMode(ResolutionSwitch) ? 1 : 0]);
+}
+
+void SettingsDialog::ChooseSource(BgmSource source) {
+  BgmKind = source;
   Cmd_File.control().SetEnabled(false);
   BGM_Repeat.SetEnabled(false);
   ShowChosenSource();
 }
 
-// The wide dialog lets a path in any language through; the settings file then gets a form of it
-// that its code page holds, or the choice is refused rather than stored damaged.
+void SettingsDialog::ToggleKeepMode() {
+  ResolutionSwitch = ToggledResolutionSwitch(ResolutionSwitch);
+  ShowKeepMode();
+}
+
+// The wide dialog lets a path in any language and of any length through; the settings file then
+// gets a form of it that its code page holds and its reader takes whole, or the choice is refused
+// rather than stored damaged.
 void SettingsDialog::ChooseFile() {
   std::vector<wchar_t> file(kFileBufferChars, L'\0');
   std::vector<wchar_t> title(kFileBufferChars, L'\0');
@@ -214,27 +264,37 @@ void SettingsDialog::ChooseFile() {
   request.nMaxFileTitle = kFileBufferChars;
   request.lpstrInitialDir = BgmFolder.c_str();
   request.lpstrTitle = kFileDialogTitle;
-  LastApiResult = GetOpenFileNameW(&request);
-  if (LastApiResult <= 0) return;
+  const BOOL chosenOne = GetOpenFileNameW(&request);
+  LastApiResult = chosenOne;
+  if (!chosenOne) return;
   const std::wstring chosen(file.data());
-  const std::optional<std::wstring> storable =
-      StorablePath(chosen, ShortPathOf(chosen),
-                   [](const std::wstring& text) { return EncodeAnsi(text).has_value(); });
+  const std::optional<std::wstring> storable = StorablePath(
+      chosen, ShortPathOf(chosen), [](const std::wstring& text) { return EncodeAnsi(text); });
   if (!storable) {
-    ShowMessage(kUnstorablePathText);
+    Tell(kUnstorablePathText);
     return;
   }
   BgmFile = *storable;
-  lbl_Fname.SetCaption(BgmFile);
+  fileMissing_ = false;
+  ShowChosenFile();
   BgmFolder = FolderOf(BgmFile);
 }
 
+// All keys go in one edit, so a file that cannot be written is left as it was; the dialog then
+// stays open for the user to cancel, or to mend the file and try again.
 void SettingsDialog::StoreAndClose() {
   const std::wstring file = SettingsFilePath();
-  WriteIni(kSettingsSection, kKeyBgmKind, SignedDecimal(BgmKind), file);
   BgmRepeat = RepeatFromText(BGM_Repeat.Text());
-  WriteIni(kSettingsSection, kKeyBgmRepeat, SignedDecimal(BgmRepeat), file);
-  WriteIni(kSettingsSection, kKeyBgmFile, BgmFile, file);
+  const IniValue values[] = {
+      {kKeyBgmKind, SignedDecimal(BgmKind)},
+      {kKeyBgmRepeat, SignedDecimal(BgmRepeat)},
+      {kKeyBgmFile, BgmFile},
+      {kKeyResolutionSwitch, SignedDecimal(ResolutionSwitch)},
+  };
+  if (!WriteIniValues(kSettingsSection, values, file)) {
+    Tell(kUnsavedText + file + kUnsavedAdvice);
+    return;
+  }
   CloseLater();
 }
 
@@ -245,6 +305,11 @@ void SettingsDialog::OpenLink() {
   SetApplicationPointer(ApplicationPointer::Hourglass);
   ShellExecuteW(window(), L"open", lbl_URL.caption().c_str(), L"", L"", SW_SHOWNORMAL);
   SetApplicationPointer(ApplicationPointer::Default);
+}
+
+// Owned by the dialog, so that the dialog waits for the box to be answered.
+void SettingsDialog::Tell(const std::wstring& text) const {
+  MessageBoxW(window(), text.c_str(), kApplicationTitle, MB_OK);
 }
 
 void ShowSettingsDialog() {

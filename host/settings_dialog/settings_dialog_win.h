@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <array>
-#include <map>
 #include <memory>
+#include <string>
 
 #include "combo_box_win.h"
 #include "command_button_win.h"
+#include "dialog_rules.h"
 #include "form_win.h"
+#include "host_state.h"
 #include "image_control_win.h"
 #include "label_win.h"
 #include "picture_box_win.h"
@@ -18,23 +20,12 @@
 inline constexpr wchar_t kProjectAddress[] = L"https://driftmantle.example/";
 
 // Driftmantle_P: the settings dialog. The user picks no music, an audio CD with a track to
-// repeat, or a music file; the set button stores the choice in the settings file and closes,
-// the cancel button, the close box and Escape close without storing.
+// repeat, or a music file, and whether a saver run keeps the desktop's display mode; the set
+// button stores the choice in the settings file and closes, the cancel button, the close box and
+// Escape close without storing.
 class SettingsDialog final : public Form {
  public:
   SettingsDialog();
-
-  PictureBox Pic_C;
-  ShapeControl Shape3;
-  std::map<int, Label> lbl;  // 7 the credit line, 14 beside the repeat box, 15 "BGM"
-  std::array<ImageControl, 3> Img_BGM;
-  std::array<Label, 3> lbl_BGM;
-  ComboBox BGM_Repeat;
-  CommandButton Cmd_File;
-  Label lbl_Fname;
-  Label lbl_URL;
-  CommandButton Cmd_Set;
-  CommandButton Cmd_Can;
 
  protected:
   void OnLoad() override;
@@ -44,21 +35,47 @@ class SettingsDialog final : public Form {
  private:
   void CreateControls();
   void CreatePanelControls();
+  void CreateSourceMarks(HWND panel);
+  void CreateKeepModeMark(HWND panel);
   void PlaceWindow();
+  void KeepStoredChoice();
   void SetupButtons();
   void TilePanel(PictureBox& panel);
   void ShowChosenSource();
-  void ChooseSource(int source);
+  void ShowChosenFile();
+  void ShowKeepMode();
+  void ChooseSource(BgmSource source);
+  void ToggleKeepMode();
   void ChooseFile();
   void StoreAndClose();
   void CloseLater();
   void OpenLink();
+  void Tell(const std::wstring& text) const;
+
+  PictureBox Pic_C;
+  ShapeControl captionFrame_;  // around the panel's caption "BGM"
+  Label bgmCaption_;
+  std::array<ImageControl, kMusicSourceCount> Img_BGM;
+  std::array<Label, kMusicSourceCount> lbl_BGM;
+  ComboBox BGM_Repeat;
+  Label repeatCaption_;  // "曲目をﾘﾋﾟｰﾄ" beside the repeat box
+  CommandButton Cmd_File;
+  Label lbl_Fname;
+  // Lit when a saver run keeps the desktop's display mode (ResolutionSwitch 0).
+  ImageControl Img_KeepMode;
+  Label lbl_KeepMode;
+  Label creditLine_;
+  Label lbl_URL;
+  CommandButton Cmd_Set;
+  CommandButton Cmd_Can;
 
   // Img_Ra: the not-chosen (0) and chosen (1) marks; Pic_Mbl: the panel pattern.
   std::array<std::shared_ptr<const Picture>, 2> Img_Ra;
   Picture Pic_Mbl;
   HCURSOR pointingHand_ = nullptr;
   HICON icon_ = nullptr;
+  // The chosen file is the stored one that could not be opened when the dialog opened.
+  bool fileMissing_ = false;
 };
 
 // Shows the settings dialog modally and returns once it has closed.

@@ -6,13 +6,13 @@
 
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
 #include "deadline.h"
 #include "file_bytes.h"
+#include "message_box.h"
 #include "program_folder.h"
 #include "shipped_names.h"
 #include "user_input.h"
@@ -31,6 +31,8 @@ const std::string kSection = "[Section]\r\n";
 const std::string kKind = "BGM\x8B\xE6\x95\xAA=";
 const std::string kRepeat = "BGM\xD8\xCB\xDF\xB0\xC4=";
 const std::string kFile = "BGM\xCC\xA7\xB2\xD9=";
+const std::string kKeepMode = "\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6=";  // 解像度切替
+constexpr COLORREF kChosenMark = RGB(40, 80, 200);
 
 COLORREF ScreenPixel(HWND window, int x, int y) {
   POINT at = {x, y};
@@ -94,26 +96,27 @@ class SettingsDialogTest : public ::testing::Test {
     return FindWindowExW(parent, nullptr, nullptr, caption);
   }
 
-  // A button clicks only for a pointer it has seen arrive: the hover look, its orange inner
-  // ring, shows that it has, and its holding past the button's own pointer poll shows that the
-  // button agrees where the pointer is. Then it is pressed until what it does has happened.
-  // NOTE: a program may briefly read the pointer where it stood before a move, and its poll then
-  // takes the hover back, even just as the button goes down, when the press only focuses it; the
-  // pointer comes again and presses again, as a user does with a button that did not react.
-  void PressUntil(HWND button, const std::function<bool()>& done) const {
+  // One press, as a user gives it. Callers wait for what the button does; a press that did
+  // nothing is a fault.
+  static void PressButton(HWND button) {
     ASSERT_NE(button, nullptr);
-    const auto hovered = [&] { return GetBValue(ScreenPixel(button, 2, 12)) < 150; };
-    for (int attempt = 0; attempt < 5; ++attempt) {
-      PointAt(panel_);
-      PointAt(button);
-      if (!PollUntil(3s, hovered) || !HoldsThroughout(300ms, hovered)) continue;
-      ClickHere();
-      if (PollUntil(kTimeout, done)) return;
-    }
-    FAIL() << "the button never did what it does";
+    ClickMiddleOf(button);
   }
-  void PressUntilClosed(HWND button) const {
-    PressUntil(button, [&] { return !host_.Running(); });
+  void PressToClose(HWND button) const {
+    PressButton(button);
+    EXPECT_TRUE(PollUntil(kTimeout, [&] { return !host_.Running(); }));
+  }
+  // The mark images in creation order: the sources none, CD and file, then the display mode.
+  HWND Mark(int index) const {
+    HWND mark = nullptr;
+    for (int i = 0; i <= index; ++i)
+      mark = FindWindowExW(panel_, mark, L"DriftmantleImage", nullptr);
+    return mark;
+  }
+  // Waits for the mark to show the chosen square: the panel's children may reach the screen a
+  // little after the dialog's background.
+  bool MarkLit(int index) const {
+    return PollUntil(kTimeout, [&] { return ScreenPixel(Mark(index), 6, 6) == kChosenMark; });
   }
 
   // Keys go to the focus: typing waits until the click has put it into the window.
@@ -150,11 +153,8 @@ TEST_F(SettingsDialogTest, OpensWithTheStoredChoiceAndStoresANewOne) {
   ASSERT_NE(combo, nullptr);
   EXPECT_EQ(TextOf(combo), L"5");
   EXPECT_TRUE(IsWindowEnabled(combo));
-  HWND cdMark = FindWindowExW(panel_, nullptr, L"DriftmantleImage", nullptr);
-  ASSERT_NE(cdMark, nullptr);
-  // Marks in source order none, CD, file: the second holds the chosen, blue-filled square.
-  cdMark = FindWindowExW(panel_, cdMark, L"DriftmantleImage", nullptr);
-  EXPECT_EQ(ScreenPixel(cdMark, 6, 6), RGB(40, 80, 200));
+  ASSERT_NE(Mark(1), nullptr);
+  EXPECT_TRUE(MarkLit(1));
   HWND fileButton = Button(panel_, L"...");
   ASSERT_NE(fileButton, nullptr);
   // The disabled face is inset: its grey outline lies two pixels in.
@@ -166,9 +166,15 @@ TEST_F(SettingsDialogTest, OpensWithTheStoredChoiceAndStoresANewOne) {
 
   ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"なし"));
   EXPECT_TRUE(PollUntil(kTimeout, [&] { return !IsWindowEnabled(combo); }));
-  PressUntilClosed(Button(dialog_, L"設定"));
+  // The display-mode mark: off as loaded, lit by a press on its label.
+  ASSERT_NE(Mark(3), nullptr);
+  EXPECT_NE(ScreenPixel(Mark(3), 6, 6), kChosenMark);
+  ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"画面の解像度を変えない"));
+  EXPECT_TRUE(MarkLit(3));
+  PressToClose(Button(dialog_, L"設定"));
   ExpectClosed();
-  EXPECT_EQ(SettingsNow(), kSection + kKind + " 0\r\n" + kRepeat + " 5\r\n" + kFile + "\r\n");
+  EXPECT_EQ(SettingsNow(), kSection + kKind + " 0\r\n" + kRepeat + " 5\r\n" + kFile + "\r\n" +
+                               kKeepMode + " 0\r\n");
 }
 
 TEST_F(SettingsDialogTest, TypedRepeatIsStoredRoundedHalfToEven) {
@@ -180,9 +186,10 @@ TEST_F(SettingsDialogTest, TypedRepeatIsStoredRoundedHalfToEven) {
   TypeInto(combo, L"3.5");
   ASSERT_TRUE(PollUntil(kTimeout, [&] { return TextOf(combo) == L"3.5"; }))
       << testing::PrintToString(TextOf(combo));
-  PressUntilClosed(Button(dialog_, L"設定"));
+  PressToClose(Button(dialog_, L"設定"));
   ExpectClosed();
-  EXPECT_EQ(SettingsNow(), kSection + kKind + " 1\r\n" + kRepeat + " 4\r\n" + kFile + "\r\n");
+  EXPECT_EQ(SettingsNow(), kSection + kKind + " 1\r\n" + kRepeat + " 4\r\n" + kFile + "\r\n" +
+                               kKeepMode + " 1\r\n");
 }
 
 // Cancel, the close box and Escape close the dialog and leave the file as it was.
@@ -192,11 +199,12 @@ TEST_F(SettingsDialogTest, CancelCloseBoxAndEscapeWriteNothing) {
     SCOPED_TRACE(how);
     Open();
     ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"音楽CD"));
+    ClickMiddleOf(OnPanel(L"DriftmantleLabel", L"画面の解像度を変えない"));
     close();
     ExpectClosed();
     EXPECT_EQ(SettingsNow(), settings_);
   };
-  closeWith("cancel", [&] { PressUntilClosed(Button(dialog_, L"ｷｬﾝｾﾙ")); });
+  closeWith("cancel", [&] { PressToClose(Button(dialog_, L"ｷｬﾝｾﾙ")); });
   closeWith("close box", [&] { PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0); });
   closeWith("Escape", [&] { PressKey(VK_ESCAPE); });
 }
@@ -208,16 +216,50 @@ TEST_F(SettingsDialogTest, FileButtonOpensTheChooser) {
   WriteSettings(kSection + kKind + "2\r\n" + kFile + std::string(music.begin(), music.end()) +
                 "\r\n");
   Open();
-  HWND chooser = nullptr;
-  PressUntil(Button(panel_, L"..."), [&] {
-    chooser = FindTopLevelWindow(nullptr, kChooserTitle, host_.id());
-    return chooser != nullptr;
-  });
+  PressButton(Button(panel_, L"..."));
+  HWND chooser = WaitForTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout);
   ASSERT_NE(chooser, nullptr);
   PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(WaitForNoTopLevelWindow(nullptr, kChooserTitle, host_.id(), kTimeout));
   BringToFront(dialog_);
-  PressUntilClosed(Button(dialog_, L"ｷｬﾝｾﾙ"));
+  PressToClose(Button(dialog_, L"ｷｬﾝｾﾙ"));
+  ExpectClosed();
+  EXPECT_EQ(SettingsNow(), settings_);
+}
+
+// A music file on a drive that is not connected stays the choice, and 設定 stores it again. A
+// settings file that cannot be written is reported by name, the dialog stays open, and the file
+// keeps every byte; once it can be written, 設定 goes through.
+TEST_F(SettingsDialogTest, UnreachableFileStaysChosenAndAFailedSaveKeepsTheDialogOpen) {
+  const std::wstring gone = folder_.PathOf(L"usb\\snow.mp3");
+  WriteSettings(kSection + kKind + " 2\r\n" + kRepeat + " 0\r\n" + kFile +
+                std::string(gone.begin(), gone.end()) + "\r\n" + kKeepMode + " 1\r\n");
+  Open();
+  EXPECT_TRUE(MarkLit(2));
+  EXPECT_NE(OnPanel(L"DriftmantleLabel", (gone + L"  (見つかりません)").c_str()), nullptr);
+
+  // Read-only, and held open without write sharing, since a system may write a read-only file
+  // for a privileged user.
+  const std::wstring settings = folder_.PathOf(kSettingsFile);
+  ASSERT_TRUE(SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_READONLY));
+  HANDLE held = CreateFileW(settings.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  PressButton(Button(dialog_, L"設定"));
+  const HWND box = WaitForTopLevelWindow(L"#32770", kHostTitle, host_.id(), kTimeout);
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(MessageText(box).find(settings), std::wstring::npos)
+      << testing::PrintToString(MessageText(box));
+  EXPECT_TRUE(PressOk(box));
+  ASSERT_TRUE(WaitForNoTopLevelWindow(L"#32770", kHostTitle, host_.id(), kTimeout));
+  EXPECT_TRUE(host_.Running());
+  EXPECT_TRUE(IsWindowVisible(dialog_));
+  CloseHandle(held);
+  EXPECT_TRUE(SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL));
+  EXPECT_EQ(SettingsNow(), settings_);
+
+  BringToFront(dialog_);
+  PressToClose(Button(dialog_, L"設定"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), settings_);
 }

@@ -2,6 +2,8 @@
 // paints, in which gradient direction, when Click is raised, and what loading and saving do.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <stdexcept>
 #include <utility>
 
@@ -117,11 +119,11 @@ TEST_F(CommandTest, ReleasingAfterDraggingOffRaisesNoClickEvenWhenBackOn) {
   button_.FocusGained();
   button_.MouseMoved();
   button_.MouseDown(MouseButton::Left);
-  button_.PollTick();  // still over it
+  button_.PollTick();       // still over it
+  button_.MouseMovedOff();  // a move under the capture, from off the button
   pointer_.over = false;
-  button_.PollTick();
   button_.PollTick();  // nothing more to do once focused and away: nothing asked
-  EXPECT_EQ(pointer_.questions, 2);
+  EXPECT_EQ(pointer_.questions, 1);
   EXPECT_EQ(face_.Take(), (Calls{"Selected", "HighLightSelect", "Pressed", "Selected"}));
   button_.MouseMoved();  // back on while held: stays focused
   EXPECT_EQ(button_.CurrentViewState(), ViewState::Focused);
@@ -130,6 +132,48 @@ TEST_F(CommandTest, ReleasingAfterDraggingOffRaisesNoClickEvenWhenBackOn) {
   EXPECT_EQ(container_.clicks, 0);
   button_.MouseMoved();  // released: the hover look comes back
   EXPECT_EQ(face_.Take(), (Calls{"HighLightSelect"}));
+}
+
+// Whether a release clicks is decided by what happened during its own press: a poll that read
+// the pointer where it stood a moment ago takes a look back, but not the click.
+TEST_F(CommandTest, ReleaseClicksWhenItsPressNeverLeftTheButton) {
+  // m moved over, o moved off under the capture, p a poll that finds the pointer away, f focus
+  // gained, l focus lost, d/u left down/up, D/E disabled/enabled.
+  const struct {
+    const char* name;
+    const char* events;
+    int clicks;
+    ViewState state;
+  } rows[] = {
+      {"hover taken back before the press", "mpfdu", 1, ViewState::FocusedHovered},
+      {"hover taken back during the press", "mfdpu", 1, ViewState::FocusedHovered},
+      {"dragged off", "mfdou", 0, ViewState::Focused},
+      {"release of a press made elsewhere", "mu", 0, ViewState::Hovered},
+      {"focus lost while disabled", "fDlEmfdu", 1, ViewState::FocusedHovered},
+  };
+  for (const auto& row : rows) {
+    Command button(face_, pointer_, container_);
+    button.LoadProperties(bag_);
+    button.Initialize();
+    const std::map<char, std::function<void()>> events = {
+        {'m', [&] { button.MouseMoved(); }},
+        {'o', [&] { button.MouseMovedOff(); }},
+        {'p', [&] { button.PollTick(); }},
+        {'f', [&] { button.FocusGained(); }},
+        {'l', [&] { button.FocusLost(); }},
+        {'d', [&] { button.MouseDown(MouseButton::Left); }},
+        {'u', [&] { button.MouseUp(MouseButton::Left); }},
+        {'D', [&] { button.SetEnabled(false); }},
+        {'E', [&] { button.SetEnabled(true); }},
+    };
+    container_.clicks = 0;
+    for (const char* e = row.events; *e != '\0'; ++e) {
+      pointer_.over = *e != 'p';
+      events.at (*e)();
+    }
+    EXPECT_EQ(container_.clicks, row.clicks) << row.name;
+    EXPECT_EQ(button.CurrentViewState(), row.state) << row.name;
+  }
 }
 
 TEST_F(CommandTest, ClickThatBringsNoFocusGoesBackToTheHoverLook) {

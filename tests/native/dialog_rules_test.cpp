@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialog_rules.h"
+#include "host_state.h"
 
 namespace {
 
@@ -23,9 +24,27 @@ TEST(SettingsDialog, SourceLightsItsMarkAndEnablesOnlyItsOwnControls) {
 // Numeric texts round half to even; anything else, and numbers no track could carry, give 0.
 TEST(SettingsDialog, RepeatTextBecomesTheStoredTrack) {
   const std::pair<const wchar_t*, std::int16_t> rows[] = {
-      {L"12", 12},       {L"abc", 0}, {L"", 0},      {L"2.5", 2},
-      {L"3.5", 4},       {L"-3", -3}, {L"40000", 0}, {L"-32768", -32768},
-      {L"32767", 32767}, {L" 7 ", 7}, {L"&H1F", 31}, {L"5x", 0},
+      {L"12", 12},
+      {L"abc", 0},
+      {L"", 0},
+      {L"2.5", 2},
+      {L"3.5", 4},
+      {L"-3", -3},
+      {L"40000", 0},
+      {L"-32768", -32768},
+      {L"32767", 32767},
+      {L" 7 ", 7},
+      {L"&H1F", 31},
+      {L"5x", 0},
+      // typed with a Japanese input method on
+      {L"\uFF15", 5},
+      {L"\uFF11\uFF12", 12},
+      {L"\uFF0D\uFF13", -3},
+      {L"\u2212"
+       L"3",
+       -3},
+      {L"\u3000\uFF12\uFF0E\uFF15", 2},
+      {L"\uFF15\u30FC", 0},
   };
   for (const auto& [text, track] : rows) EXPECT_EQ(RepeatFromText(text), track) << text;
 }
@@ -65,18 +84,34 @@ TEST(SettingsDialog, PlacedCentredAtAThirdOfTheFreeHeight) {
   EXPECT_EQ(DialogPlace(400, 300, 501, 275), (WindowPlace{-50, 8}));
 }
 
-TEST(SettingsDialog, ChosenPathIsStoredInAFormTheCodePageHolds) {
-  const auto asciiOnly = [](const std::wstring& text) {
+// A code page with ASCII in one byte, kanji in two and nothing else; 255 bytes are read back.
+TEST(SettingsDialog, ChosenPathIsStoredInAFormTheCodePageHoldsWhole) {
+  const auto encode = [](const std::wstring& text) -> std::optional<std::string> {
+    std::string bytes;
     for (wchar_t c : text) {
-      if (c > 0x7F) return false;
+      if (c > 0x7F && c < 0x3000) return std::nullopt;
+      bytes += c > 0x7F ? "\x90\xE1" : std::string(1, static_cast<char>(c));
     }
-    return true;
+    return bytes;
   };
-  EXPECT_EQ(StorablePath(L"D:\\Music\\snow.mp3", L"D:\\Music\\snow.mp3", asciiOnly),
-            L"D:\\Music\\snow.mp3");
-  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", L"D:\\8E9C~1\\D5A3~1.MP3", asciiOnly),
-            L"D:\\8E9C~1\\D5A3~1.MP3");
-  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", L"", asciiOnly), std::nullopt);
+  const std::wstring shortForm = L"D:\\8E9C~1\\D5A3~1.MP3";
+  const std::wstring fits = L"D:\\" + std::wstring(252, L'a');  // 255 bytes
+  const std::wstring japanese = L"D:\\" + std::wstring(130, L'\u96EA') + L".mp3";
+  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", shortForm, encode), shortForm);
+  EXPECT_EQ(StorablePath(L"D:\\Музыка\\снег.mp3", L"", encode), std::nullopt);
+  EXPECT_EQ(StorablePath(fits, shortForm, encode), fits);
+  EXPECT_EQ(StorablePath(fits + L"a", shortForm, encode), shortForm);
+  EXPECT_EQ(StorablePath(japanese, L"", encode), std::nullopt);
+}
+
+// A stored file that cannot be opened now stays chosen with its source.
+TEST(SettingsDialog, OpensWithAStoredFileThatIsOnlyOutOfReach) {
+  const std::wstring gone = L"E:\\snow.mp3";
+  EXPECT_EQ(ChoiceToOpenWith(kBgmNone, L"", {kBgmMusicFile, gone}),
+            (OpeningChoice{kBgmMusicFile, gone, true}));
+  EXPECT_EQ(ChoiceToOpenWith(kBgmAudioCd, L"", {kBgmAudioCd, gone}),
+            (OpeningChoice{kBgmAudioCd, gone, true}));
+  EXPECT_EQ(ChoiceToOpenWith(kBgmNone, L"", {kBgmMusicFile, L""}), (OpeningChoice{}));
 }
 
 }  // namespace

@@ -179,6 +179,23 @@ TEST_F(SettingsFileTest, WriteIniStoresValuesAsGivenAndRecordsTheResult) {
   EXPECT_EQ(LastApiResult, 0);
 }
 
+// The dialog's keys go in one edit: a file that cannot be written keeps every byte it had.
+TEST_F(SettingsFileTest, WriteIniValuesStoresAllInOrderOrNothing) {
+  const std::string before = "[Section]\r\nBGM\x8B\xE6\x95\xAA= 1\r\n";
+  files.files[kSettingsPath] = before;
+  const IniValue values[] = {{kKeyBgmKind, L" 2"}, {kKeyResolutionSwitch, L" 0"}};
+  files.refusedPath = kSettingsPath;
+  EXPECT_FALSE(WriteIniValues(access, kSettingsSection, values, kSettingsPath));
+  EXPECT_EQ(LastApiResult, 0);
+  EXPECT_EQ(files.files[kSettingsPath], before);
+  files.refusedPath.clear();
+  EXPECT_TRUE(WriteIniValues(access, kSettingsSection, values, kSettingsPath));
+  EXPECT_EQ(LastApiResult, 1);
+  EXPECT_EQ(
+      files.files[kSettingsPath],
+      "[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\n\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6= 0\r\n");
+}
+
 TEST_F(SettingsFileTest, FileExistsDropsOneTrailingBackslash) {
   EXPECT_TRUE(FileExists(files, L"snow.wav\\"));
   EXPECT_FALSE(FileExists(files, L"snow.wav\\\\"));

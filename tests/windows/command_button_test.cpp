@@ -126,6 +126,9 @@ TEST_F(CommandButtonTest, FaceAtRestHoveredAndDisabled) {
 TEST_F(CommandButtonTest, ClicksComeOnlyFromAReleaseOverTheButton) {
   constexpr UINT kTakeCapture = 0;  // another window takes the mouse
   constexpr UINT kTakeFocus = 1;    // the focus arrives from the keyboard
+  constexpr UINT kFocusAway = 2;    // the focus moves on to the form
+  constexpr UINT kDisable = 3;
+  constexpr UINT kEnable = 4;
   struct Step {
     UINT message;
     POINT at;
@@ -171,6 +174,16 @@ TEST_F(CommandButtonTest, ClicksComeOnlyFromAReleaseOverTheButton) {
         {WM_RBUTTONUP, kCentre}},
        1,
        ViewState::FocusedHovered},
+      {"focus lost while disabled, click once enabled",
+       {{kTakeFocus, {}},
+        {kDisable, {}},
+        {kFocusAway, {}},
+        {kEnable, {}},
+        {WM_MOUSEMOVE, kCentre},
+        {WM_LBUTTONDOWN, kCentre},
+        {WM_LBUTTONUP, kCentre}},
+       1,
+       ViewState::FocusedHovered},
   };
   for (const Case& c : cases) {
     auto button = MakeButton();
@@ -181,6 +194,10 @@ TEST_F(CommandButtonTest, ClicksComeOnlyFromAReleaseOverTheButton) {
         ReleaseCapture();
       else if (step.message == kTakeFocus)
         SetFocus(button->window());
+      else if (step.message == kFocusAway)
+        SetFocus(form_.window());
+      else if (step.message == kDisable || step.message == kEnable)
+        button->control().SetEnabled(step.message == kEnable);
       else
         SendMessageW(button->window(), step.message, 0, At(step.at));
     }

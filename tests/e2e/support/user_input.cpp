@@ -55,17 +55,18 @@ void BringToFront(HWND window) {
   SetActiveWindow(window);
 }
 
-void PointAt(HWND window) {
+void ClickMiddleOf(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
-  MoveAndSettle({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-}
-
-void ClickHere() { Send({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)}); }
-
-void ClickMiddleOf(HWND window) {
-  PointAt(window);
-  ClickHere();
+  const POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  MoveAndSettle(at);
+  // NOTE: the system may still deliver a late move to where the pointer stood before, and a
+  // press without a point of its own would land there.
+  INPUT down = MoveTo(at.x, at.y);
+  down.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  INPUT up = MoveTo(at.x, at.y);
+  up.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  Send({down, up});
 }
 
 void PressKey(WORD virtualKey) {

@@ -10,15 +10,8 @@
 // Brings the window to the front so that it receives the keys.
 void BringToFront(HWND window);
 
-// Moves the pointer onto the middle of the window and returns once the pointer stands there. The
-// window's program may see the move a little later: a test that needs it seen waits for what the
-// window shows.
-void PointAt(HWND window);
-
-// Presses and releases the left button where the pointer stands.
-void ClickHere();
-
-// PointAt, then ClickHere: for windows that act on the press alone or need no hover first.
+// Moves the pointer onto the middle of the window and, once it stands there, presses and releases
+// the left button at that point.
 void ClickMiddleOf(HWND window);
 
 // Presses and releases one key.

@@ -14,12 +14,12 @@
 #include "number_text.h"
 #include "resource_ids.h"
 #include "settings_system_win.h"
+#include "shared_names.h"
 #include "statements_win.h"
 #include "zoom_win.h"
 
 namespace {
 
-constexpr wchar_t kDialogCaption[] = L"<氷花灯>";
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr SIZE kClientSize = {495, 246};
 constexpr COLORREF kDialogBackground = RGB(192, 192, 192);
@@ -56,7 +56,7 @@ std::shared_ptr<const Picture> SharedPicture(int resourceId) {
 }  // namespace
 
 SettingsDialog::SettingsDialog()
-    : Form(kDialogCaption, kDialogStyle),
+    : Form(kSettingsCaption, kDialogStyle),
       Cmd_File([this] { ChooseFile(); }),
       Cmd_Set([this] { StoreAndClose(); }),
       Cmd_Can([this] { CloseLater(); }) {

@@ -75,11 +75,19 @@ TEST_F(SetupTest, SilentInstallMakesItTheCurrentSaverWithAnUninstallEntry) {
   const std::size_t programBytes = Built(kHostFile).size() + Built(kRendererFile).size();
   EXPECT_GE(ReadUserDword(kUninstallKey, L"EstimatedSize").value_or(0), programBytes / 1024);
 
+  // The Start-menu entry started as the shell starts its target opens the settings.
   const std::optional<ShellLinkTarget> entry = ReadShellLink(StartMenuEntry());
   ASSERT_TRUE(entry.has_value());
-  EXPECT_EQ(CompareStringOrdinal(entry->path.c_str(), -1, host.c_str(), -1, TRUE), CSTR_EQUAL)
-      << testing::PrintToString(entry->path);
-  EXPECT_EQ(entry->arguments, L"/c");
+  const ShellLinkTarget opened = AsShellOpens(*entry);
+  {
+    ChildProcess settings = ChildProcess::Start(opened.path, opened.arguments, InstallFolder());
+    ASSERT_TRUE(settings.started()) << settings.startError();
+    const HWND dialog = WaitForTopLevelWindow(nullptr, kSettingsCaption, 0, kRendererTimeout);
+    ASSERT_NE(dialog, nullptr) << testing::PrintToString(opened.path + L" " + opened.arguments);
+    EXPECT_EQ(FindTopLevelWindow(nullptr, kRendererWindow, 0), nullptr);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForNoTopLevelWindow(nullptr, kSettingsCaption, 0, kExitTimeout));
+  }
 
   // Started from the stored value as Windows starts the saver, the host runs the renderer.
   ChildProcess run = ChildProcess::Start(*saver, L"/s", InstallFolder());

@@ -38,6 +38,7 @@ constexpr wchar_t kChosenFolder[] = L"C:\\Savers\\氷花灯";
 std::wstring Installed(const wchar_t* file, const std::wstring& folder = InstallFolder()) {
   return folder + L"\\" + file;
 }
+
 // A file held open for reading with no delete sharing, as a virus scanner or an indexer may.
 class HeldFile {
  public:

@@ -122,7 +122,13 @@ Section "Uninstall"
   Call un.MakeProgramsReplaceable
   ; Before the host is deleted: its short path can only be asked of an existing file.
   Call un.ForgetCurrentSaver
-  Delete "${SHORTCUT}"
+  ; A copy installed elsewhere later with /D= took over the entries; they stay with it.
+  ReadRegStr $R3 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $R3 == ""
+  ${OrIf} $R3 == $INSTDIR
+    StrCpy $R3 yes
+    Delete "${SHORTCUT}"
+  ${EndIf}
   ; The flake picture the host writes at every run; the folder goes only if nothing else is in it.
   Delete "C:\b_lorn\Driftmantle.bmp"
   RMDir "C:\b_lorn"
@@ -144,5 +150,5 @@ Section "Uninstall"
   Delete "$INSTDIR\${UNINSTALLER_FILE}"
   RMDir "$INSTDIR"
   ; Last, so an uninstall that stopped halfway can be started again from the list.
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ${IfThen} $R3 == yes ${|} DeleteRegKey HKCU "${UNINSTALL_KEY}" ${|}
 SectionEnd

@@ -170,6 +170,26 @@ TEST_F(SetupTest, InstallOverAnEarlierOneReplacesTheProgramsAndKeepsTheSettings)
   RemoveDirectoryW(kChosenParent);
 }
 
+// A second copy put elsewhere with /D= takes over the uninstall and Start-menu entries; the
+// first copy's uninstaller removes its own programs and leaves the entries to the second.
+TEST_F(SetupTest, UninstallingAnEarlierCopyLeavesTheLaterCopysEntries) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ASSERT_EQ(RunSetup(std::wstring(L"/S /D=") + kChosenFolder), 0u);
+  const ChildProcess uninstaller = ChildProcess::Start(
+      Installed(kUninstallerFile), L"/S _?=" + InstallFolder(), InstallFolder());
+  EXPECT_EQ(uninstaller.WaitForExit(kUninstallTimeout), 0u);
+  EXPECT_FALSE(PathExists(Installed(kHostFile)));
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"InstallLocation"), kChosenFolder);
+  EXPECT_TRUE(PathExists(StartMenuEntry()));
+
+  ASSERT_TRUE(RunQuietUninstall());
+  EXPECT_FALSE(PathExists(StartMenuEntry()));
+  EXPECT_FALSE(PathExists(kChosenFolder));
+  DeleteFileW(Installed(kUninstallerFile).c_str());
+  RemoveDirectoryW(InstallFolder().c_str());
+  RemoveDirectoryW(kChosenParent);
+}
+
 // An update while this saver is still the current one keeps it so, written anew in the form
 // Windows stores; whichever form the earlier one left.
 TEST_F(SetupTest, AnUpdateKeepsThisSaverCurrent) {

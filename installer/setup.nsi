@@ -2,8 +2,9 @@
 ; user's own programs folder, where the settings file beside them is always writable, and every
 ; registry value it writes is the user's own.
 ;
-; The build passes VERSION, HOST, RENDERER and LAUNCHER (the built programs), ICON, OUTFILE and
-; the window titles the programs use: RENDERER_WINDOW, SAVER_CAPTION and SETTINGS_CAPTION.
+; The build passes VERSION, HOST, RENDERER and LAUNCHER (the built programs) with their file
+; names HOST_FILE, RENDERER_FILE and LAUNCHER_FILE, ICON, OUTFILE and the window titles the
+; programs use: RENDERER_WINDOW, SAVER_CAPTION and SETTINGS_CAPTION.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -21,9 +22,6 @@ AllowSkipFiles off
 
 !define PRODUCT "氷花灯"
 !define PUBLISHER "The 氷花灯 developers"
-!define HOST_FILE "氷花灯.scr"
-!define RENDERER_FILE "氷花灯.dll"
-!define LAUNCHER_FILE "氷花灯の設定.exe"
 !define SETTINGS_FILE "氷花灯.ini"
 !define UNINSTALLER_FILE "uninstall.exe"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
@@ -35,7 +33,7 @@ Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ; An earlier install is installed over wherever it went, so its settings file stays in use and
-; there is never a second copy whose uninstaller would remove this one's entry. /D= still wins.
+; no second copy is made unasked. /D= still wins; that copy then takes over the entries.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "deadline.h"
 #include "file_bytes.h"
 #include "marker_window.h"
 #include "message_box.h"
@@ -37,6 +38,22 @@ constexpr wchar_t kChosenFolder[] = L"C:\\Savers\\氷花灯";
 
 std::wstring Installed(const wchar_t* file, const std::wstring& folder = InstallFolder()) {
   return folder + L"\\" + file;
+}
+
+// A message box shown over owner: a visible dialog window that owner owns, with an OK button.
+HWND WaitForBoxOver(HWND owner) {
+  HWND found = nullptr;
+  PollUntil(kUninstallTimeout, [&] {
+    for (HWND window = nullptr;
+         (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;) {
+      if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) &&
+          GetDlgItem(window, IDOK) != nullptr) {
+        found = window;
+      }
+    }
+    return found != nullptr;
+  });
+  return found;
 }
 
 // A file held open for reading with no delete sharing, as a virus scanner or an indexer may.
@@ -202,16 +219,34 @@ TEST_F(SetupTest, AnUpdateKeepsThisSaverCurrent) {
 }
 
 // A program file the uninstaller cannot delete (held open by something that shares no delete)
-// stays named, and the uninstaller and its entry stay with it, so the uninstall can be run again
-// once the file is free. Run in place (_?=) so its exit code is the uninstall's own.
+// is named in a box, and the uninstaller and its entry stay, so the uninstall can be run again
+// once the file is free; silently, only the exit code tells. Run in place (_?=) so the exit code
+// is the uninstall's own.
 TEST_F(SetupTest, AnUninstallThatLeavesAProgramFileKeepsItsEntry) {
   ASSERT_EQ(RunSetup(L"/S"), 0u);
   {
     const HeldFile renderer(Installed(kRendererFile));
     ASSERT_TRUE(renderer.held());
-    const ChildProcess uninstaller = ChildProcess::Start(
-        Installed(kUninstallerFile), L"/S _?=" + InstallFolder(), InstallFolder());
-    EXPECT_EQ(uninstaller.WaitForExit(kUninstallTimeout), kUninstallLeftProgramFiles);
+    const std::wstring inPlace = L"_?=" + InstallFolder();
+    const ChildProcess shown = ChildProcess::Start(Installed(kUninstallerFile), inPlace, L"");
+    const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, shown.id(), kUninstallTimeout);
+    ASSERT_NE(pages, nullptr);
+    // The pages' one forward button: Uninstall on the first page, Close once the work is done.
+    const auto forwardReady = [&] { return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE; };
+    ASSERT_TRUE(PollUntil(kUninstallTimeout, forwardReady));
+    ASSERT_TRUE(PressOk(pages));
+    const HWND box = WaitForBoxOver(pages);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageText(box).find(Installed(kRendererFile)), std::wstring::npos)
+        << testing::PrintToString(MessageText(box));
+    ASSERT_TRUE(PressOk(box));
+    ASSERT_TRUE(PollUntil(kUninstallTimeout, forwardReady));
+    ASSERT_TRUE(PressOk(pages));
+    EXPECT_EQ(shown.WaitForExit(kExitTimeout), kUninstallLeftProgramFiles);
+
+    const ChildProcess silent =
+        ChildProcess::Start(Installed(kUninstallerFile), L"/S " + inPlace, L"");
+    EXPECT_EQ(silent.WaitForExit(kUninstallTimeout), kUninstallLeftProgramFiles);
     EXPECT_TRUE(PathExists(Installed(kRendererFile)));
     EXPECT_FALSE(PathExists(Installed(kHostFile)));
     EXPECT_TRUE(PathExists(Installed(kUninstallerFile)));

@@ -26,22 +26,23 @@ Function ${un}SettleRunningCopies
   StrCpy $R1 0
   ${Do}
     StrCpy $R0 ""
-    FindWindow $0 "" "<${PRODUCT}>"
+    FindWindow $0 "" "${SETTINGS_CAPTION}"
     ${If} $0 <> 0
       StrCpy $R0 "$(SettingsDialogOpen)"
       Return
     ${EndIf}
-    FindWindow $0 "" "Driftmantle_VC"
+    FindWindow $0 "" "${RENDERER_WINDOW}"
     ${If} $0 <> 0
       SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=1000
     ${EndIf}
-    FindWindow $1 "" "Driftmantle_Main"
+    FindWindow $1 "" "${SAVER_CAPTION}"
     ${If} $0 <> 0
     ${OrIf} $1 <> 0
       StrCpy $R0 "$(ProgramsInUse)"
     ${EndIf}
     !insertmacro TEST_PROGRAM_REPLACEABLE "${HOST_FILE}"
     !insertmacro TEST_PROGRAM_REPLACEABLE "${RENDERER_FILE}"
+    !insertmacro TEST_PROGRAM_REPLACEABLE "${LAUNCHER_FILE}"
     ${IfThen} $R0 == "" ${|} Return ${|}
     IntOp $R1 $R1 + 1
     ${IfThen} $R1 >= 100 ${|} Return ${|}

@@ -14,25 +14,39 @@ Function MakeCurrentSaver
   System::Call "user32::SystemParametersInfoW(i 17, i 1, p 0, i 3)"
 FunctionEnd
 
+!macro CURRENT_SAVER un
 ; $0: the long form of the path in $0, or the path unchanged when it names no file.
-Function un.LongPathOf
+Function ${un}LongPathOf
   System::Call "kernel32::GetLongPathNameW(w r0, w .r1, i ${NSIS_MAX_STRLEN}) i .r2"
   ${IfThen} $2 <> 0 ${|} StrCpy $0 $1 ${|}
 FunctionEnd
 
-; Removes SCRNSAVE.EXE only while it still names this saver, in whichever form it was stored:
-; the user may have chosen another one since. Comparisons are case-blind, as paths are.
-Function un.ForgetCurrentSaver
+; $R0: SCRNSAVE.EXE as stored; $R1: "yes" when it names the existing host $R2, in whichever form
+; it was stored. Comparisons are case-blind, as paths are.
+Function ${un}ReadCurrentSaver
+  StrCpy $R1 ""
   ReadRegStr $R0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${IfThen} $R0 == "" ${|} Return ${|}
   StrCpy $0 $R0
-  Call un.LongPathOf
-  StrCpy $R1 $0
-  StrCpy $0 "$INSTDIR\${HOST_FILE}"
-  Call un.LongPathOf
-  GetFullPathName /SHORT $R2 "$INSTDIR\${HOST_FILE}"
-  ${If} $R1 == $0
-  ${OrIf} $R0 == $R2
-    DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  Call ${un}LongPathOf
+  StrCpy $3 $0
+  StrCpy $0 $R2
+  Call ${un}LongPathOf
+  GetFullPathName /SHORT $4 $R2
+  ${If} $3 == $0
+  ${OrIf} $R0 == $4
+    StrCpy $R1 yes
   ${EndIf}
+FunctionEnd
+!macroend
+
+!insertmacro CURRENT_SAVER ""
+!insertmacro CURRENT_SAVER "un."
+
+; Removes SCRNSAVE.EXE only while it still names this saver: the user may have chosen another
+; one since. Before the host is deleted: its short path can only be asked of an existing file.
+Function un.ForgetCurrentSaver
+  StrCpy $R2 "$INSTDIR\${HOST_FILE}"
+  Call un.ReadCurrentSaver
+  ${IfThen} $R1 == yes ${|} DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" ${|}
 FunctionEnd

@@ -2,7 +2,9 @@
 ; user's own programs folder, where the settings file beside them is always writable, and every
 ; registry value it writes is the user's own.
 ;
-; The build passes VERSION, HOST and RENDERER (the built programs), ICON and OUTFILE.
+; The build passes VERSION, HOST, RENDERER and LAUNCHER (the built programs) with their file
+; names HOST_FILE, RENDERER_FILE and LAUNCHER_FILE, ICON, OUTFILE and the window titles the
+; programs use: RENDERER_WINDOW, SAVER_CAPTION and SETTINGS_CAPTION.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -16,19 +18,23 @@ AllowSkipFiles off
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include WinMessages.nsh
+!include Sections.nsh
 
 !define PRODUCT "氷花灯"
 !define PUBLISHER "The 氷花灯 developers"
-!define HOST_FILE "氷花灯.scr"
-!define RENDERER_FILE "氷花灯.dll"
 !define SETTINGS_FILE "氷花灯.ini"
 !define UNINSTALLER_FILE "uninstall.exe"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+; The uninstaller's exit code when a program file could not be deleted.
+!define EXIT_PROGRAM_FILES_STAYED 3
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+; An earlier install is installed over wherever it went, so its settings file stays in use and
+; no second copy is made unasked. /D= still wins; that copy then takes over the entries.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 
 !define MUI_ICON "${ICON}"
@@ -64,8 +70,10 @@ Section "!$(SectionPrograms)" SectionPrograms
   ; The settings file is never part of the package, so an earlier install's one stays as it is.
   File "/oname=${HOST_FILE}" "${HOST}"
   File "/oname=${RENDERER_FILE}" "${RENDERER}"
+  File "/oname=${LAUNCHER_FILE}" "${LAUNCHER}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER_FILE}"
-  CreateShortcut "${SHORTCUT}" "$INSTDIR\${HOST_FILE}" "/c" "$INSTDIR\${HOST_FILE}" 0 \
+  ; Not the host with /c: the shell opens a screen saver file with /S whatever a shortcut adds.
+  CreateShortcut "${SHORTCUT}" "$INSTDIR\${LAUNCHER_FILE}" "" "$INSTDIR\${HOST_FILE}" 0 \
       SW_SHOWNORMAL "" "$(ShortcutDescription)"
   Call WriteUninstallEntry
 SectionEnd
@@ -73,6 +81,19 @@ SectionEnd
 Section "$(SectionCurrentSaver)" SectionCurrentSaver
   Call MakeCurrentSaver
 SectionEnd
+
+; An update leaves alone another saver the user has chosen since; interactively the box is
+; there to tick.
+Function .onInit
+  ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${IfThen} $R2 == "" ${|} Return ${|}
+  StrCpy $R2 "$R2\${HOST_FILE}"
+  Call ReadCurrentSaver
+  ${If} $R0 != ""
+  ${AndIf} $R1 != yes
+    !insertmacro UnselectSection ${SectionCurrentSaver}
+  ${EndIf}
+FunctionEnd
 
 Function WriteUninstallEntry
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -88,22 +109,44 @@ Function WriteUninstallEntry
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 FunctionEnd
 
+; Deletes a program file; one that stays is added to the list in $R0, a line each.
+!macro DELETE_PROGRAM_FILE file
+  ClearErrors
+  Delete "$INSTDIR\${file}"
+  ${IfThen} ${Errors} ${|} StrCpy $R0 "$R0$\r$\n$INSTDIR\${file}" ${|}
+!macroend
+
 Section "Uninstall"
   Call un.MakeProgramsReplaceable
   ; Before the host is deleted: its short path can only be asked of an existing file.
   Call un.ForgetCurrentSaver
-  Delete "$INSTDIR\${HOST_FILE}"
-  Delete "$INSTDIR\${RENDERER_FILE}"
+  ; A copy installed elsewhere later with /D= took over the entries; they stay with it.
+  ReadRegStr $R3 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $R3 == ""
+  ${OrIf} $R3 == $INSTDIR
+    StrCpy $R3 yes
+    Delete "${SHORTCUT}"
+  ${EndIf}
+  ; The flake picture the host writes at every run; the folder goes only if nothing else is in it.
+  Delete "C:\b_lorn\Driftmantle.bmp"
+  RMDir "C:\b_lorn"
+  StrCpy $R0 ""
+  !insertmacro DELETE_PROGRAM_FILE "${HOST_FILE}"
+  !insertmacro DELETE_PROGRAM_FILE "${RENDERER_FILE}"
+  !insertmacro DELETE_PROGRAM_FILE "${LAUNCHER_FILE}"
+  ${If} $R0 != ""
+    ; The uninstaller and its entry stay, so the uninstall can be run again once the file is free.
+    DetailPrint "$(ProgramFilesStayed)$R0"
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(ProgramFilesStayed)$R0" /SD IDOK
+    SetErrorLevel ${EXIT_PROGRAM_FILES_STAYED}
+    Return
+  ${EndIf}
   ${If} ${FileExists} "$INSTDIR\${SETTINGS_FILE}"
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(DeleteSettings)" /SD IDNO IDNO +2
     Delete "$INSTDIR\${SETTINGS_FILE}"
   ${EndIf}
   Delete "$INSTDIR\${UNINSTALLER_FILE}"
   RMDir "$INSTDIR"
-  Delete "${SHORTCUT}"
-  ; The flake picture the host writes at every run; the folder goes only if nothing else is in it.
-  Delete "C:\b_lorn\Driftmantle.bmp"
-  RMDir "C:\b_lorn"
   ; Last, so an uninstall that stopped halfway can be started again from the list.
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ${IfThen} $R3 == yes ${|} DeleteRegKey HKCU "${UNINSTALL_KEY}" ${|}
 SectionEnd

@@ -17,5 +17,9 @@ LangString ProgramsInUse ${LANG_ENGLISH} \
     "${PRODUCT} is still in use, perhaps by the preview in the screen saver settings. Close it, then choose Retry."
 LangString ProgramsInUse ${LANG_JAPANESE} \
     "${PRODUCT} がまだ使われています（スクリーンセーバー設定のプレビューなど）。閉じてから［再試行］を選んでください。"
+LangString ProgramFilesStayed ${LANG_ENGLISH} \
+    "These files of ${PRODUCT} could not be deleted, perhaps because they are in use. Close ${PRODUCT}, then uninstall it again from the list of apps:"
+LangString ProgramFilesStayed ${LANG_JAPANESE} \
+    "次の ${PRODUCT} のファイルを削除できませんでした（使用中の可能性があります）。${PRODUCT} を閉じてから、アプリの一覧からもう一度アンインストールしてください:"
 LangString DeleteSettings ${LANG_ENGLISH} "Also delete your ${PRODUCT} settings (${SETTINGS_FILE})?"
 LangString DeleteSettings ${LANG_JAPANESE} "${PRODUCT} の設定（${SETTINGS_FILE}）も削除しますか？"

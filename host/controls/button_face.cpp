@@ -42,12 +42,8 @@ std::array<TwipsPiece, 8> TwipsPieces(int width, int height) {
   }};
 }
 
-int ToPixels(int twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
 PixelRect ToPixels(const TwipsRect& r) {
-  return {ToPixels(r.x), ToPixels(r.y), ToPixels(r.width), ToPixels(r.height)};
+  return {TwipsToPixels(r.x), TwipsToPixels(r.y), TwipsToPixels(r.width), TwipsToPixels(r.height)};
 }
 
 // Upper-case hex digits, at least six of them.
@@ -65,6 +61,8 @@ std::uint16_t Channel(std::wstring_view pair) {
 }
 
 }  // namespace
+
+int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 std::vector<FacePiece> FacePieces(PixelSize face) {
   std::vector<FacePiece> pieces;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "background_style.h"
 #include "font_description.h"
 
 // The look of the owner-drawn button: which face image, how the face is laid out in pixels, and
@@ -13,6 +14,8 @@
 // painter works in pixels, so everything here is converted once, at 15 twips per pixel.
 
 inline constexpr int kTwipsPerPixel = 15;
+// Twips to the nearest whole pixel.
+int TwipsToPixels(double twips);
 
 // The six face images, 64 x 25 pixels each; only their outer 4-pixel ring is ever drawn.
 enum class FaceImage { Normal, HighLight, Pressed, Selected, HighLightSelect, Disable };
@@ -103,7 +106,6 @@ using ButtonFont = FontDescription;
 ButtonFont DesignFont();
 
 enum class CaptionLook { Enabled, Greyed };
-enum class BackgroundStyle { Transparent, Opaque };
 
 // The control's drawing surface and its windowless caption label. A call that fails throws; the
 // control skips that step and goes on.

@@ -14,8 +14,8 @@ COLORREF FaceBackground() { return GetSysColor(COLOR_BTNFACE); }
 
 void ButtonPainter::Compose(const FaceComposition& face) {
   const SIZE size = window_.ClientSize();
-  if (!FitSurface(size)) throw std::runtime_error("no surface for the button face");
-  const HDC dc = face_.dc();
+  const HDC dc = face_.Fit(size, FaceBackground());
+  if (dc == nullptr) throw std::runtime_error("no surface for the button face");
   bool composed = ClearFace(dc, size, FaceBackground());
   composed &= FillFaceGradient(dc, face.vertices);
   composed &= DrawBorderPieces(dc, FacePicture(face.image), face.pieces);
@@ -52,20 +52,12 @@ void ButtonPainter::SetCaptionFont(const ButtonFont& font) {
 
 void ButtonPainter::SetBackground(BackgroundStyle style) {
   background_ = style;
-  window_.SetBackground(style == BackgroundStyle::Opaque ? ControlBackground::Opaque
-                                                         : ControlBackground::Transparent);
+  window_.SetBackground(style);
 }
 
 void ButtonPainter::Draw(HDC dc) const {
   if (background_ == BackgroundStyle::Opaque) face_.CopyTo(dc, 0, 0);
   caption_.Draw(dc);
-}
-
-bool ButtonPainter::FitSurface(SIZE size) {
-  const SIZE current = face_.size();
-  if (face_ && current.cx == size.cx && current.cy == size.cy) return true;
-  face_ = Surface(nullptr, size);
-  return static_cast<bool>(face_);
 }
 
 void ButtonPainter::CaptionChanged() {

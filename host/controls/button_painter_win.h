@@ -25,12 +25,11 @@ class ButtonPainter final : public ButtonFace {
   void Draw(HDC dc) const;
 
  private:
-  bool FitSurface(SIZE size);
   // The caption shows its change at the window's next paint.
   void CaptionChanged();
 
   ChildControl& window_;
-  Surface face_;
+  PersistentImage face_;
   CaptionLabel caption_;
   BackgroundStyle background_ = BackgroundStyle::Opaque;
 };

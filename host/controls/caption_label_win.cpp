@@ -1,6 +1,5 @@
 #include "caption_label_win.h"
 
-#include <cmath>
 #include <utility>
 
 #include "font_win.h"
@@ -8,8 +7,6 @@
 namespace {
 
 constexpr UINT kTextFormat = DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
-
-LONG TwipsToPixels(double twips) { return std::lround(twips / kTwipsPerPixel); }
 
 }  // namespace
 

@@ -37,7 +37,7 @@ void CommandButton::Paint(HDC surface, SIZE) { painter_.Draw(surface); }
 void CommandButton::OnMouseDown(MouseButton button, POINT) { command_.MouseDown(button); }
 
 void CommandButton::OnMouseMove(POINT at) {
-  if (OnButton(at)) {
+  if (IsOnControl(at)) {
     command_.MouseMoved();
     ArmPoll();
   } else if (GetCapture() == window()) {
@@ -48,7 +48,7 @@ void CommandButton::OnMouseMove(POINT at) {
 }
 
 void CommandButton::OnMouseUp(MouseButton button, POINT at) {
-  if (OnButton(at)) {
+  if (IsOnControl(at)) {
     command_.MouseUp(button);
     return;
   }
@@ -126,7 +126,3 @@ bool CommandButton::OverOwnWindow() {
   return WindowFromPoint(pointer) == window();
 }
 
-bool CommandButton::OnButton(POINT at) const {
-  const SIZE size = ClientSize();
-  return at.x >= 0 && at.y >= 0 && at.x < size.cx && at.y < size.cy;
-}

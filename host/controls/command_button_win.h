@@ -57,9 +57,6 @@ class CommandButton final : public ChildControl, private PointerPoll {
   bool Hovered() const;
   void ArmPoll();
   bool OverOwnWindow() override;
-  // True when a point in client coordinates lies on the button. Under the capture, moves and
-  // releases arrive from anywhere on the screen.
-  bool OnButton(POINT at) const;
   std::optional<LRESULT> OnKey(UINT message, WPARAM key, LPARAM flags);
 
   std::chrono::milliseconds pollPeriod_{0};  // 0 until the button is initialised

@@ -11,9 +11,7 @@ TRIVERTEX ToTriVertex(const GradientVertex& vertex) {
 }  // namespace
 
 bool ClearFace(HDC dc, SIZE size, COLORREF colour) {
-  const RECT whole = {0, 0, size.cx, size.cy};
-  const OwnedBrush brush(CreateSolidBrush(colour));
-  return brush && FillRect(dc, &whole, brush.get()) != 0;
+  return FillSolid(dc, {0, 0, size.cx, size.cy}, colour);
 }
 
 bool FillFaceGradient(HDC dc, const GradientVertices& vertices) {

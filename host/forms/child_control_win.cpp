@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "application_win.h"
+#include "gdi_objects_win.h"
 #include "surface_win.h"
 #include "window_class_win.h"
 
@@ -40,7 +41,12 @@ SIZE ChildControl::ClientSize() const {
   return {client.right, client.bottom};
 }
 
-void ChildControl::SetBackground(ControlBackground background) {
+bool ChildControl::IsOnControl(POINT at) const {
+  const SIZE size = ClientSize();
+  return at.x >= 0 && at.y >= 0 && at.x < size.cx && at.y < size.cy;
+}
+
+void ChildControl::SetBackground(BackgroundStyle background) {
   background_ = background;
   Repaint();
 }
@@ -171,11 +177,8 @@ void ChildControl::DrawWhole(HDC surface, SIZE size) {
 }
 
 void ChildControl::FillBackground(HDC surface, SIZE size) {
-  if (background_ == ControlBackground::Opaque) {
-    const RECT whole = {0, 0, size.cx, size.cy};
-    HBRUSH brush = CreateSolidBrush(backColour_);
-    FillRect(surface, &whole, brush);
-    DeleteObject(brush);
+  if (background_ == BackgroundStyle::Opaque) {
+    FillSolid(surface, {0, 0, size.cx, size.cy}, backColour_);
     return;
   }
   // Transparent: the container paints its own background under the control's rectangle.

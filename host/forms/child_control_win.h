@@ -5,10 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "background_style.h"
 #include "mouse_button.h"
-
-// Whether a control paints its own background or lets its container's show through.
-enum class ControlBackground { Opaque, Transparent };
 
 // The plumbing every control that lives as a child window on a form shares: a window class per
 // kind of control, the object behind the window, mouse and focus notifications with the button
@@ -27,8 +25,10 @@ class ChildControl {
   HWND window() const { return window_; }
   void Move(int left, int top, int width, int height);
   SIZE ClientSize() const;
+  // Whether a point in client coordinates lies on the control.
+  bool IsOnControl(POINT at) const;
 
-  void SetBackground(ControlBackground background);
+  void SetBackground(BackgroundStyle background);
   void SetBackColour(COLORREF colour);
   COLORREF backColour() const { return backColour_; }
   // The control's own mouse pointer; null for the default arrow. It does not survive the
@@ -74,7 +74,7 @@ class ChildControl {
   const wchar_t* className_;
   HWND window_ = nullptr;
   std::wstring text_;
-  ControlBackground background_ = ControlBackground::Opaque;
+  BackgroundStyle background_ = BackgroundStyle::Opaque;
   COLORREF backColour_ = RGB(255, 255, 255);
   HCURSOR pointer_ = nullptr;
   int buttonsDown_ = 0;  // MouseButton bits pressed since the capture was taken

@@ -2,6 +2,7 @@
 
 #include "application_win.h"
 #include "form_timer_win.h"
+#include "gdi_objects_win.h"
 #include "window_class_win.h"
 
 namespace {
@@ -132,9 +133,7 @@ void Form::PaintBackground(HDC deviceContext) {
   if (canvas_.CopyTo(deviceContext, 0, 0)) return;
   RECT client;
   GetClientRect(window_, &client);
-  HBRUSH brush = CreateSolidBrush(backColour_);
-  FillRect(deviceContext, &client, brush);
-  DeleteObject(brush);
+  FillSolid(deviceContext, client, backColour_);
 }
 
 void Form::DispatchTimer(UINT_PTR id) {

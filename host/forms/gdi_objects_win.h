@@ -41,12 +41,13 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-// The screen's device context, for questions about the display.
+// A device context on the screen: a window's client area, or with no window the whole screen,
+// for questions about the display.
 class ScreenContext {
  public:
-  ScreenContext() : dc_(GetDC(nullptr)) {}
+  explicit ScreenContext(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
   ~ScreenContext() {
-    if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
   }
   ScreenContext(const ScreenContext&) = delete;
   ScreenContext& operator=(const ScreenContext&) = delete;
@@ -54,6 +55,7 @@ class ScreenContext {
   HDC dc() const { return dc_; }
 
  private:
+  HWND window_;
   HDC dc_;
 };
 
@@ -86,3 +88,10 @@ class GdiObject {
 
 using OwnedFont = GdiObject<HFONT>;
 using OwnedBrush = GdiObject<HBRUSH>;
+using OwnedBitmap = GdiObject<HBITMAP>;
+
+// Fills area with a solid colour; false when the system refuses the brush or the fill.
+inline bool FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+  const OwnedBrush brush(CreateSolidBrush(colour));
+  return brush && FillRect(dc, &area, brush.get()) != 0;
+}

@@ -3,7 +3,7 @@
 #include <utility>
 
 ImageControl::ImageControl() : ChildControl(L"DriftmantleImage") {
-  SetBackground(ControlBackground::Transparent);
+  SetBackground(BackgroundStyle::Transparent);
 }
 
 void ImageControl::SetPicture(std::shared_ptr<const Picture> picture) {

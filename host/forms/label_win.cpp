@@ -1,7 +1,9 @@
 #include "label_win.h"
 
+#include "gdi_objects_win.h"
+
 Label::Label() : ChildControl(L"DriftmantleLabel"), font_(CreateScreenFont(FormFont())) {
-  SetBackground(ControlBackground::Transparent);
+  SetBackground(BackgroundStyle::Transparent);
 }
 
 void Label::SetCaption(const std::wstring& caption) {
@@ -31,15 +33,15 @@ void Label::SetAlignment(TextAlignment alignment) {
 // another that runs a little larger: it grows to hold its line, never shrinks.
 void Label::FitToText() {
   if (window() == nullptr || caption_.empty()) return;
-  HDC screen = GetDC(window());
-  HGDIOBJ previousFont = SelectObject(screen, font_.get());
   TEXTMETRICW metrics = {};
-  GetTextMetricsW(screen, &metrics);
   RECT needed = {0, 0, 0, 0};
-  DrawTextW(screen, caption_.c_str(), static_cast<int>(caption_.size()), &needed,
-            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(screen, previousFont);
-  ReleaseDC(window(), screen);
+  {
+    const ScreenContext screen(window());
+    const SelectedObject font(screen.dc(), font_.get());
+    GetTextMetricsW(screen.dc(), &metrics);
+    DrawTextW(screen.dc(), caption_.c_str(), static_cast<int>(caption_.size()), &needed,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  }
   const SIZE size = ClientSize();
   if (size.cy >= 2 * metrics.tmHeight) return;  // room for more lines: it wraps instead
   const int width = needed.right > size.cx ? needed.right : size.cx;
@@ -67,7 +69,5 @@ void Label::OnMouseDown(MouseButton button, POINT) {
 }
 
 void Label::OnMouseUp(MouseButton button, POINT at) {
-  const SIZE size = ClientSize();
-  const bool over = at.x >= 0 && at.y >= 0 && at.x < size.cx && at.y < size.cy;
-  if (button == MouseButton::Left && over && onClick) onClick();
+  if (button == MouseButton::Left && IsOnControl(at) && onClick) onClick();
 }

@@ -1,9 +1,10 @@
 #include "picture_box_win.h"
 
+#include "gdi_objects_win.h"
+
 void ShapeControl::Draw(HDC surface) const {
-  HBRUSH brush = CreateSolidBrush(borderColour_);
-  FrameRect(surface, &bounds_, brush);
-  DeleteObject(brush);
+  const OwnedBrush brush(CreateSolidBrush(borderColour_));
+  if (brush) FrameRect(surface, &bounds_, brush.get());
 }
 
 PictureBox::PictureBox() : ChildControl(L"DriftmantlePictureBox") {}

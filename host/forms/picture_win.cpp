@@ -9,6 +9,7 @@
 
 #include "bitmap_file.h"
 #include "bitmap_rows.h"
+#include "gdi_objects_win.h"
 #include "scoped_handle_win.h"
 
 SIZE Picture::size() const {
@@ -81,10 +82,9 @@ bool ReadRows(HBITMAP bitmap, SIZE size, std::vector<std::uint8_t>& rows) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = kSavedBitsPerPixel;
   rows.resize(PaddedRowBytes(size.cx, kSavedBitsPerPixel) * size.cy);
-  HDC screen = GetDC(nullptr);
-  const int copied =
-      GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy), rows.data(), &info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
+  const ScreenContext screen;
+  const int copied = GetDIBits(screen.dc(), bitmap, 0, static_cast<UINT>(size.cy), rows.data(),
+                               &info, DIB_RGB_COLORS);
   return copied == size.cy;
 }
 

@@ -3,9 +3,10 @@
 #include "host_state.h"
 #include "picture_win.h"
 #include "resource_ids.h"
+#include "shared_names.h"
 
 // Borderless, so that its client area is the whole preview area.
-PreviewForm::PreviewForm() : Form(L"Preview Window", WS_POPUP) { SetBackColour(RGB(0, 0, 0)); }
+PreviewForm::PreviewForm() : Form(kPreviewCaption, WS_POPUP) { SetBackColour(RGB(0, 0, 0)); }
 
 void PreviewForm::OnLoad() {
   Img_Prev.Create(window());

@@ -16,7 +16,7 @@ constexpr UINT kRendererWatchMilliseconds = 500;
 }  // namespace
 
 SaverForm::SaverForm(StartMode mode)
-    : Form(L"Driftmantle_Main"),
+    : Form(kSaverCaption),
       Timer1(*this, kMp3CheckMilliseconds, false, [] { Mp3Repeat(); }),
       Timer2(*this, kCdPollMilliseconds, false, [this] { PollCd(); }),
       Timer3(*this, kRendererWatchMilliseconds, true, [this] { CheckRenderer(); }),

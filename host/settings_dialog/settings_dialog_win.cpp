@@ -13,11 +13,11 @@
 #include "number_text.h"
 #include "resource_ids.h"
 #include "settings_system_win.h"
+#include "shared_names.h"
 #include "zoom_win.h"
 
 namespace {
 
-constexpr wchar_t kDialogCaption[] = L"<氷花灯>";
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr SIZE kClientSize = {495, 246};
 constexpr COLORREF kDialogBackground = RGB(192, 192, 192);
@@ -65,7 +65,7 @@ std::shared_ptr<const Picture> SharedPicture(int resourceId) {
 }  // namespace
 
 SettingsDialog::SettingsDialog()
-    : Form(kDialogCaption, kDialogStyle),
+    : Form(kSettingsCaption, kDialogStyle),
       Cmd_File([this] { ChooseFile(); }),
       Cmd_Set([this] { StoreAndClose(); }),
       Cmd_Can([this] { CloseLater(); }) {
@@ -113,9 +113,7 @@ void SettingsDialog::OnResize() {
   const std::vector<std::uint8_t> levels = GradientLevels(client.bottom);
   for (int y = 0; y < static_cast<int>(levels.size()); ++y) {
     const std::uint8_t v = levels[y];
-    const OwnedBrush brush(CreateSolidBrush(RGB(v, v, v + kGradientBlueLift)));
-    const RECT row = {0, y, client.right, y + 1};
-    FillRect(canvas, &row, brush.get());
+    FillSolid(canvas, {0, y, client.right, y + 1}, RGB(v, v, v + kGradientBlueLift));
   }
   Refresh();
 }

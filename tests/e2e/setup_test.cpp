@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "deadline.h"
 #include "file_bytes.h"
 #include "marker_window.h"
 #include "message_box.h"
@@ -24,13 +25,54 @@ using namespace std::chrono_literals;
 
 constexpr auto kRendererTimeout = 20s;
 constexpr auto kExitTimeout = 10s;
+constexpr auto kUninstallTimeout = 60s;
 // A settings file as a user leaves it after editing by hand: code page 932 key names, a comment,
 // a blank after the equals sign, a section of their own and no line break at the end.
 constexpr char kHandEditedSettings[] =
     "; snow with my music\r\n[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\n"
     "BGM\xCC\xA7\xB2\xD9=C:\\Music\\snow.mp3\r\n\r\n[Mine]\r\nnote=keep";
 
-std::wstring Installed(const wchar_t* file) { return InstallFolder() + L"\\" + file; }
+// A folder the user chose with /D= instead of the default one.
+constexpr wchar_t kChosenParent[] = L"C:\\Savers";
+constexpr wchar_t kChosenFolder[] = L"C:\\Savers\\氷花灯";
+
+std::wstring Installed(const wchar_t* file, const std::wstring& folder = InstallFolder()) {
+  return folder + L"\\" + file;
+}
+
+// A message box shown over owner: a visible dialog window that owner owns, with an OK button.
+HWND WaitForBoxOver(HWND owner) {
+  HWND found = nullptr;
+  PollUntil(kUninstallTimeout, [&] {
+    for (HWND window = nullptr;
+         (window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr;) {
+      if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) &&
+          GetDlgItem(window, IDOK) != nullptr) {
+        found = window;
+      }
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+// A file held open for reading with no delete sharing, as a virus scanner or an indexer may.
+class HeldFile {
+ public:
+  explicit HeldFile(const std::wstring& path)
+      : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr)) {}
+  ~HeldFile() {
+    if (held()) CloseHandle(handle_);
+  }
+  HeldFile(const HeldFile&) = delete;
+  HeldFile& operator=(const HeldFile&) = delete;
+  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
 std::vector<char> Built(const wchar_t* file) {
   return ReadFileBytes(ExecutableFolder() + L"\\" + file);
 }
@@ -44,9 +86,11 @@ class SetupTest : public ::testing::Test {
     if (UserKeyExists(kUninstallKey)) RunQuietUninstall();
   }
 
-  void ExpectInstalledProgramsAreTheBuiltOnes() {
-    EXPECT_EQ(ReadFileBytes(Installed(kHostFile)), Built(kHostFile));
-    EXPECT_EQ(ReadFileBytes(Installed(kRendererFile)), Built(kRendererFile));
+  void ExpectInstalledProgramsAreTheBuiltOnes(const std::wstring& folder = InstallFolder()) {
+    for (const wchar_t* program : {kHostFile, kRendererFile, kLauncherFile}) {
+      EXPECT_EQ(ReadFileBytes(Installed(program, folder)), Built(program))
+          << testing::PrintToString(std::wstring(program));
+    }
   }
 
   SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
@@ -75,11 +119,19 @@ TEST_F(SetupTest, SilentInstallMakesItTheCurrentSaverWithAnUninstallEntry) {
   const std::size_t programBytes = Built(kHostFile).size() + Built(kRendererFile).size();
   EXPECT_GE(ReadUserDword(kUninstallKey, L"EstimatedSize").value_or(0), programBytes / 1024);
 
+  // The Start-menu entry started as the shell starts its target opens the settings.
   const std::optional<ShellLinkTarget> entry = ReadShellLink(StartMenuEntry());
   ASSERT_TRUE(entry.has_value());
-  EXPECT_EQ(CompareStringOrdinal(entry->path.c_str(), -1, host.c_str(), -1, TRUE), CSTR_EQUAL)
-      << testing::PrintToString(entry->path);
-  EXPECT_EQ(entry->arguments, L"/c");
+  const ShellLinkTarget opened = AsShellOpens(*entry);
+  {
+    ChildProcess settings = ChildProcess::Start(opened.path, opened.arguments, InstallFolder());
+    ASSERT_TRUE(settings.started()) << settings.startError();
+    const HWND dialog = WaitForTopLevelWindow(nullptr, kSettingsCaption, 0, kRendererTimeout);
+    ASSERT_NE(dialog, nullptr) << testing::PrintToString(opened.path + L" " + opened.arguments);
+    EXPECT_EQ(FindTopLevelWindow(nullptr, kRendererWindow, 0), nullptr);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForNoTopLevelWindow(nullptr, kSettingsCaption, 0, kExitTimeout));
+  }
 
   // Started from the stored value as Windows starts the saver, the host runs the renderer.
   ChildProcess run = ChildProcess::Start(*saver, L"/s", InstallFolder());
@@ -91,36 +143,117 @@ TEST_F(SetupTest, SilentInstallMakesItTheCurrentSaverWithAnUninstallEntry) {
   EXPECT_EQ(run.WaitForExit(kExitTimeout), 0u);
 }
 
-// The programs are replaced even while the saver runs, and never while the settings dialog is
-// open; the user's settings file stays byte for byte either way.
+// The earlier install went into a folder of the user's choice, and a later setup without /D=
+// finds it there. The programs are replaced even while the saver runs, and never while the
+// settings dialog is open; the user's settings file stays byte for byte either way, and the
+// current saver the user has picked since stays theirs.
 TEST_F(SetupTest, InstallOverAnEarlierOneReplacesTheProgramsAndKeepsTheSettings) {
-  ASSERT_EQ(RunSetup(L"/S"), 0u);
-  WriteFileBytes(Installed(kSettingsFile), kHandEditedSettings);
+  ASSERT_EQ(RunSetup(std::wstring(L"/S /D=") + kChosenFolder), 0u);
+  WriteFileBytes(Installed(kSettingsFile, kChosenFolder), kHandEditedSettings);
+  const std::wstring anotherSaver = L"C:\\Savers\\other.scr";
+  ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, anotherSaver));
   // An earlier build: bytes after the end of the image change the file, not how it runs.
   for (const wchar_t* program : {kHostFile, kRendererFile}) {
-    std::vector<char> earlier = ReadFileBytes(Installed(program));
+    std::vector<char> earlier = ReadFileBytes(Installed(program, kChosenFolder));
     earlier.insert(earlier.end(), {'o', 'l', 'd'});
-    WriteFileBytes(Installed(program), std::string(earlier.begin(), earlier.end()));
+    WriteFileBytes(Installed(program, kChosenFolder), std::string(earlier.begin(), earlier.end()));
   }
-  const std::vector<char> earlierHost = ReadFileBytes(Installed(kHostFile));
-  const std::vector<char> earlierRenderer = ReadFileBytes(Installed(kRendererFile));
+  const std::vector<char> earlierHost = ReadFileBytes(Installed(kHostFile, kChosenFolder));
+  const std::vector<char> earlierRenderer = ReadFileBytes(Installed(kRendererFile, kChosenFolder));
 
-  ChildProcess run = ChildProcess::Start(Installed(kHostFile), L"/s", InstallFolder());
+  ChildProcess run = ChildProcess::Start(Installed(kHostFile, kChosenFolder), L"/s", kChosenFolder);
   ASSERT_NE(WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kRendererTimeout), nullptr);
   {
-    MarkerWindow settingsDialog(L"<氷花灯>");
+    MarkerWindow settingsDialog(kSettingsCaption);
     ASSERT_NE(settingsDialog.window(), nullptr);
     EXPECT_EQ(RunSetup(L"/S"), 2u);
-    EXPECT_EQ(ReadFileBytes(Installed(kHostFile)), earlierHost);
-    EXPECT_EQ(ReadFileBytes(Installed(kRendererFile)), earlierRenderer);
+    EXPECT_EQ(ReadFileBytes(Installed(kHostFile, kChosenFolder)), earlierHost);
+    EXPECT_EQ(ReadFileBytes(Installed(kRendererFile, kChosenFolder)), earlierRenderer);
   }
 
   ASSERT_EQ(RunSetup(L"/S"), 0u);
   EXPECT_EQ(run.WaitForExit(kExitTimeout), 0u);
   EXPECT_EQ(FindTopLevelWindow(nullptr, kRendererWindow, 0), nullptr);
-  ExpectInstalledProgramsAreTheBuiltOnes();
-  const std::vector<char> settings = ReadFileBytes(Installed(kSettingsFile));
+  ExpectInstalledProgramsAreTheBuiltOnes(kChosenFolder);
+  EXPECT_FALSE(PathExists(InstallFolder()));
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"InstallLocation"), kChosenFolder);
+  const std::vector<char> settings = ReadFileBytes(Installed(kSettingsFile, kChosenFolder));
   EXPECT_EQ(std::string(settings.begin(), settings.end()), kHandEditedSettings);
+  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), anotherSaver);
+
+  ASSERT_TRUE(RunQuietUninstall());
+  DeleteFileW(Installed(kSettingsFile, kChosenFolder).c_str());
+  RemoveDirectoryW(kChosenFolder);
+  RemoveDirectoryW(kChosenParent);
+}
+
+// A second copy put elsewhere with /D= takes over the uninstall and Start-menu entries; the
+// first copy's uninstaller removes its own programs and leaves the entries to the second.
+TEST_F(SetupTest, UninstallingAnEarlierCopyLeavesTheLaterCopysEntries) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ASSERT_EQ(RunSetup(std::wstring(L"/S /D=") + kChosenFolder), 0u);
+  const ChildProcess uninstaller = ChildProcess::Start(
+      Installed(kUninstallerFile), L"/S _?=" + InstallFolder(), InstallFolder());
+  EXPECT_EQ(uninstaller.WaitForExit(kUninstallTimeout), 0u);
+  EXPECT_FALSE(PathExists(Installed(kHostFile)));
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"InstallLocation"), kChosenFolder);
+  EXPECT_TRUE(PathExists(StartMenuEntry()));
+
+  ASSERT_TRUE(RunQuietUninstall());
+  EXPECT_FALSE(PathExists(StartMenuEntry()));
+  EXPECT_FALSE(PathExists(kChosenFolder));
+  DeleteFileW(Installed(kUninstallerFile).c_str());
+  RemoveDirectoryW(InstallFolder().c_str());
+  RemoveDirectoryW(kChosenParent);
+}
+
+// An update while this saver is still the current one keeps it so, written anew in the form
+// Windows stores; whichever form the earlier one left.
+TEST_F(SetupTest, AnUpdateKeepsThisSaverCurrent) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, Installed(kHostFile)));
+  ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), ShortPathOf(Installed(kHostFile)));
+  EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"1");
+}
+
+// A program file the uninstaller cannot delete (held open by something that shares no delete)
+// is named in a box, and the uninstaller and its entry stay, so the uninstall can be run again
+// once the file is free; silently, only the exit code tells. Run in place (_?=) so the exit code
+// is the uninstall's own.
+TEST_F(SetupTest, AnUninstallThatLeavesAProgramFileKeepsItsEntry) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  {
+    const HeldFile renderer(Installed(kRendererFile));
+    ASSERT_TRUE(renderer.held());
+    const std::wstring inPlace = L"_?=" + InstallFolder();
+    const ChildProcess shown = ChildProcess::Start(Installed(kUninstallerFile), inPlace, L"");
+    const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, shown.id(), kUninstallTimeout);
+    ASSERT_NE(pages, nullptr);
+    // The pages' one forward button: Uninstall on the first page, Close once the work is done.
+    const auto forwardReady = [&] { return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE; };
+    ASSERT_TRUE(PollUntil(kUninstallTimeout, forwardReady));
+    ASSERT_TRUE(PressOk(pages));
+    const HWND box = WaitForBoxOver(pages);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageText(box).find(Installed(kRendererFile)), std::wstring::npos)
+        << testing::PrintToString(MessageText(box));
+    ASSERT_TRUE(PressOk(box));
+    ASSERT_TRUE(PollUntil(kUninstallTimeout, forwardReady));
+    ASSERT_TRUE(PressOk(pages));
+    EXPECT_EQ(shown.WaitForExit(kExitTimeout), kUninstallLeftProgramFiles);
+
+    const ChildProcess silent =
+        ChildProcess::Start(Installed(kUninstallerFile), L"/S " + inPlace, L"");
+    EXPECT_EQ(silent.WaitForExit(kUninstallTimeout), kUninstallLeftProgramFiles);
+    EXPECT_TRUE(PathExists(Installed(kRendererFile)));
+    EXPECT_FALSE(PathExists(Installed(kHostFile)));
+    EXPECT_TRUE(PathExists(Installed(kUninstallerFile)));
+    EXPECT_TRUE(UserKeyExists(kUninstallKey));
+  }
+  ASSERT_TRUE(RunQuietUninstall());
+  EXPECT_FALSE(PathExists(InstallFolder()));
 }
 
 // A copy that setup cannot end, as the preview in the display settings, holds the programs: a
@@ -169,7 +302,7 @@ TEST_F(SetupTest, SilentUninstallLeavesNothingOfOursBehind) {
     WriteFileBytes(kWorkingBitmap, "the flake picture of the last run");
 
     ASSERT_TRUE(RunQuietUninstall());
-    for (const wchar_t* file : {kHostFile, kRendererFile, kUninstallerFile}) {
+    for (const wchar_t* file : {kHostFile, kRendererFile, kLauncherFile, kUninstallerFile}) {
       EXPECT_FALSE(PathExists(Installed(file))) << testing::PrintToString(std::wstring(file));
     }
     EXPECT_FALSE(PathExists(StartMenuEntry()));

@@ -247,8 +247,10 @@ TEST_F(CommandTest, StoredLayoutIsMatchedWithoutCaseAndBadValuesAreSkipped) {
   bag_.Write(L"font", heavy);
   bag_.Write(L"fontcolour", std::int32_t{0xFF});
   bag_.Write(L"visible", std::int32_t{0});
+  bag_.Write(L"firstrun", std::int32_t{255});  // the byte's top still fits
   button_.LoadProperties(bag_);
   EXPECT_FALSE(button_.EnabledFlag());
+  EXPECT_EQ(button_.FirstRunFlag(), 255);
   EXPECT_EQ(button_.Caption(), L"設定");
   EXPECT_EQ(button_.Font(), heavy);
   EXPECT_EQ(button_.Background(), BackgroundStyle::Transparent);

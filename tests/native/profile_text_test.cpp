@@ -23,6 +23,7 @@ TEST(ProfileText, FindsValuesAsTheProfileServiceReadsThem) {
   EXPECT_EQ(FindProfileValue(file, "Other", kKind), "9");
   EXPECT_EQ(FindProfileValue(file, "Other", "quoted"), std::nullopt);  // only in the next one
   EXPECT_EQ(FindProfileValue(file, "Missing", kKind), std::nullopt);
+  EXPECT_EQ(FindProfileValue("[Alpha]\r\nk=v", "aLPHA", "K"), "v");
 }
 
 // 0x83 0x41 and 0x83 0x61 are two different katakana, not one letter in two cases.

@@ -13,6 +13,10 @@ inline constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 inline constexpr wchar_t kCurrentSaver[] = L"SCRNSAVE.EXE";
 inline constexpr wchar_t kSaverActive[] = L"ScreenSaveActive";
 inline constexpr wchar_t kUninstallerFile[] = L"uninstall.exe";
+// The program the Start-menu entry starts; it opens the settings.
+inline constexpr wchar_t kLauncherFile[] = L"氷花灯の設定.exe";
+// The uninstaller's exit code when a program file could not be deleted.
+inline constexpr DWORD kUninstallLeftProgramFiles = 3;
 
 // %LOCALAPPDATA%\Programs\氷花灯, without a trailing separator.
 std::wstring InstallFolder();

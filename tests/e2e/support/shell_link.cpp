@@ -45,3 +45,11 @@ std::optional<ShellLinkTarget> ReadShellLink(const std::wstring& linkFile) {
   if (SUCCEEDED(initialised)) CoUninitialize();
   return target;
 }
+
+ShellLinkTarget AsShellOpens(const ShellLinkTarget& target) {
+  const std::size_t dot = target.path.rfind(L'.');
+  const bool screenSaver =
+      dot != std::wstring::npos &&
+      CompareStringOrdinal(target.path.c_str() + dot, -1, L".scr", -1, TRUE) == CSTR_EQUAL;
+  return screenSaver ? ShellLinkTarget{target.path, L"/S"} : target;
+}

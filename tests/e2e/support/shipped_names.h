@@ -9,6 +9,7 @@ inline constexpr wchar_t kHostTitle[] = L"氷花灯 (ScreenSaver)";
 inline constexpr wchar_t kRendererWindow[] = L"Driftmantle_VC";
 inline constexpr wchar_t kSaverCaption[] = L"Driftmantle_Main";
 inline constexpr wchar_t kPreviewCaption[] = L"Preview Window";
+inline constexpr wchar_t kSettingsCaption[] = L"<氷花灯>";
 inline constexpr wchar_t kWorkingFolder[] = L"C:\\b_lorn";
 inline constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
 inline constexpr wchar_t kSetupFile[] = L"氷花灯-setup.exe";

@@ -86,8 +86,6 @@ namespace {
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr int kSimulatedFramesPerSecond = 60;
-// The renderer's batch cadence; its own copy is private to the frame code.
-constexpr float kSpawnIntervalSeconds = 1.0f;
 // Lives end by 5.9 s, so from 6 s on every batch that dies is replaced by one that is born.
 constexpr double kMinimumWarmUpSeconds = 6.0;
 
@@ -154,48 +152,31 @@ struct QuadVertex {
 std::vector<QuadVertex> quadVertices;
 float lastArraySpawnTime = 0.0f;
 
-void AppendQuad(const SnowFlake& flake) {
-  const float h = flake.halfSize;
-  const Vector3& p = flake.position;
-  const Colour4& c = flake.colour;
-  quadVertices.push_back({1, 1, c, p.x + h, p.y + h, p.z});
-  quadVertices.push_back({0, 1, c, p.x - h, p.y + h, p.z});
-  quadVertices.push_back({0, 0, c, p.x - h, p.y - h, p.z});
-  quadVertices.push_back({1, 0, c, p.x + h, p.y - h, p.z});
-}
+class QuadAppender final : public FlakeDrawer {
+ public:
+  void Draw(const SnowFlake& flake) override {
+    const float h = flake.halfSize;
+    const Vector3& p = flake.position;
+    const Colour4& c = flake.colour;
+    quadVertices.push_back({1, 1, c, p.x + h, p.y + h, p.z});
+    quadVertices.push_back({0, 1, c, p.x - h, p.y + h, p.z});
+    quadVertices.push_back({0, 0, c, p.x - h, p.y - h, p.z});
+    quadVertices.push_back({1, 0, c, p.x + h, p.y - h, p.z});
+  }
+};
 
 // The renderer's frame with its per-flake begin/end pairs replaced by one draw call. Ageing and
-// removal follow the flake list's own pass, so both ways keep the same flakes.
+// removal are the flake list's own pass, so both ways keep the same flakes.
 void DrawFrameAsOneArray() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  if (frameTimer.total() - lastArraySpawnTime > kSpawnIntervalSeconds) {
+  if (frameTimer.total() - lastArraySpawnTime > kBatchIntervalSeconds) {
     SpawnBatch();
     lastArraySpawnTime = frameTimer.total();
   }
   quadVertices.clear();
-  FlakeList& list = *flakeList;
-  SnowFlake* previous = nullptr;
-  SnowFlake* current = list.head;
-  while (current != nullptr) {
-    current->Update();
-    if (current->alive) {
-      AppendQuad(*current);
-      previous = current;
-      current = current->next;
-      continue;
-    }
-    SnowFlake* following = current->next;
-    if (previous != nullptr) {
-      previous->next = following;
-    } else {
-      list.head = following;
-    }
-    if (current == list.tail) list.tail = previous;
-    delete current;
-    --list.count;
-    current = following;
-  }
+  QuadAppender appender;
+  flakeList->UpdateAndDraw(frameTotal, frameDelta, appender);
   if (!quadVertices.empty()) {
     const QuadVertex* first = quadVertices.data();
     constexpr GLsizei kStride = sizeof(QuadVertex);

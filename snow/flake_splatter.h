@@ -12,7 +12,9 @@
 // the part of the flake that covers it, so flakes smaller than a pixel still show.
 class FlakeSplatter final : public FlakeDrawer {
  public:
-  // flakeScale multiplies each flake's projected size. The sprite must outlive the splatter.
+  // flakeScale multiplies the projected size of flakes up to a pixel across; larger ones grow by
+  // the same number of pixels as such a flake, so that flakes close to the eye are no larger
+  // than the saver shows them. The sprite must outlive the splatter.
   FlakeSplatter(const FlakeSprite& sprite, int width, int height, float flakeScale);
 
   // Starts a frame: every pixel black.
@@ -23,12 +25,28 @@ class FlakeSplatter final : public FlakeDrawer {
   bool Finish(std::span<std::uint32_t> pixels) const;
 
  private:
+  // A flake's square on the screen, in pixels.
+  struct Square {
+    float left, top, side;
+    bool turned;  // shows its picture turned half a turn
+  };
+  // The pixels a square's lit part touches, clipped to the area; right and bottom not included.
+  struct Span {
+    int left, top, right, bottom;
+  };
+  Span LitSpan(const Square& square) const;
+  void Splat(const Square& square, const Span& span, const Colour4& colour);
+  void SplatSmall(const Square& square, const Colour4& colour);
+
   const FlakeSprite& sprite_;
   int width_;
   int height_;
   float pixelsPerUnit_;  // at a distance of one unit
   float flakeScale_;
-  std::vector<float> light_;  // width × height × red, green, blue; 1 is full brightness
+  std::size_t plane_;  // pixels in the area
+  // width × height levels of red, then of green, then of blue, each with half a level added so
+  // that cutting off the fraction rounds.
+  std::vector<float> light_;
   // Per flake: the picture's sums at the corners of one row of pixels, and the row below.
   std::vector<FlakeSprite::Sum> upper_;
   std::vector<FlakeSprite::Sum> lower_;

@@ -17,6 +17,13 @@ class FlakeSprite {
   int width() const { return width_; }
   int height() const { return height_; }
 
+  // The smallest rectangle of the picture outside which every pixel is black, in pixels of the
+  // picture, right and bottom not included; empty for a black picture.
+  struct Box {
+    int left, top, right, bottom;
+  };
+  Box lit() const { return lit_; }
+
   // Red, green and blue summed over the picture from its top-left corner to (u, w), in pixels of
   // the picture (fractions count in part), each channel 0 to 1 per whole pixel. u and w must lie
   // within the picture.
@@ -24,12 +31,17 @@ class FlakeSprite {
     float r, g, b;
   };
   Sum SumTo(float u, float w) const;
+  // The picture's mean, each channel 0 to 1.
+  Sum Mean() const { return mean_; }
 
  private:
   const float* At(int u, int w) const;
 
   int width_ = 0;
   int height_ = 0;
-  // (width + 1) × (height + 1) running sums of three channels each.
+  int channels_ = 0;  // 1 for a grey picture, else red, green and blue
+  Box lit_ = {0, 0, 0, 0};
+  Sum mean_ = {0, 0, 0};
+  // (width + 1) × (height + 1) running sums of each channel.
   std::vector<float> sums_;
 };

@@ -28,7 +28,8 @@ SnowFlake* FlakeAt(FlakeList& list, float x, float y, float halfPixels, Colour4 
 
 class Frame {
  public:
-  explicit Frame(const FlakeSprite& sprite) : splatter_(sprite, kWidth, kHeight, 1.0f) {}
+  explicit Frame(const FlakeSprite& sprite, float flakeScale = 1.0f)
+      : splatter_(sprite, kWidth, kHeight, flakeScale) {}
 
   // Draws the list's flakes on black.
   void Draw(FlakeList& list) {
@@ -83,6 +84,28 @@ TEST(FlakeSplatter, OneFlakeGivesThePixelSumsOfTheAreaItCovers) {
     EXPECT_EQ(frame.Lit(), c.lit);
     EXPECT_NEAR(frame.Sum(), c.sum, c.lit * 3);  // each channel may round either way
     EXPECT_NEAR(frame.Red(static_cast<int>(c.x), static_cast<int>(c.y)), c.centreRed, 1);
+  }
+}
+
+TEST(FlakeSplatter, GrowsSmallFlakesByTheViewScaleAndLargerOnesByAsManyPixels) {
+  const FlakeSprite sprite(4, 4, kWhiteSquare);
+  struct Case {
+    float half;
+    int lit;
+    long sum;
+  };
+  const Case cases[] = {
+      {0.25f, 9, 3L * 255 * 3 * 3 / 4},     // three times the side: 1.5 × 1.5 pixels of light
+      {4.0f, 12 * 12, 12 * 12 * 3L * 255},  // a pixel's growth, twice: 6 pixels from the middle
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.half);
+    FlakeList list(1);
+    FlakeAt(list, c.half < 1 ? 10.5f : 10.0f, c.half < 1 ? 8.5f : 8.0f, c.half, kFull);
+    Frame frame(sprite, 3.0f);
+    frame.Draw(list);
+    EXPECT_EQ(frame.Lit(), c.lit);
+    EXPECT_NEAR(frame.Sum(), c.sum, c.lit * 3);
   }
 }
 

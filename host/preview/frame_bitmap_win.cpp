@@ -16,26 +16,11 @@ HBITMAP MakeSection(SIZE size, void** bits) {
   return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-// The window's drawing context for the length of one copy.
-class WindowContext {
- public:
-  explicit WindowContext(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowContext() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowContext(const WindowContext&) = delete;
-  WindowContext& operator=(const WindowContext&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 }  // namespace
 
-FrameBitmap::FrameBitmap(SIZE size)
+FrameBitmap::FrameBitmap(HWND window, SIZE size)
     : size_(size),
+      target_(window),
       bitmap_(MakeSection(size, reinterpret_cast<void**>(&bits_))),
       context_(nullptr),
       selection_(context_.dc(), bitmap_.get()) {
@@ -44,11 +29,9 @@ FrameBitmap::FrameBitmap(SIZE size)
   }
 }
 
-bool FrameBitmap::ShowIn(HWND window) const {
+bool FrameBitmap::Show() const {
   if (!*this) return false;
   // The section's pixels were written by the program; the system must see all of them.
   GdiFlush();
-  const WindowContext target(window);
-  return target.dc() != nullptr &&
-         BitBlt(target.dc(), 0, 0, size_.cx, size_.cy, context_.dc(), 0, 0, SRCCOPY) != FALSE;
+  return BitBlt(target_.dc(), 0, 0, size_.cx, size_.cy, context_.dc(), 0, 0, SRCCOPY) != FALSE;
 }

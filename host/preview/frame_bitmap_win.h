@@ -7,23 +7,45 @@
 
 #include "gdi_objects_win.h"
 
+// A window's drawing context, held from construction to destruction.
+class WindowContext {
+ public:
+  explicit WindowContext(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowContext() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  WindowContext(const WindowContext&) = delete;
+  WindowContext& operator=(const WindowContext&) = delete;
+
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // A picture whose pixels the program writes directly and the system copies to a window in one
-// blit: a 32-bit top-down DIB section selected into a memory context.
+// blit: a 32-bit top-down DIB section selected into a memory context. The window's context is
+// held for the picture's life: under Wine, taking and giving it back for every frame costs as
+// much as the copy itself.
 class FrameBitmap {
  public:
-  // Empty when the system refuses the section or its context.
-  explicit FrameBitmap(SIZE size);
+  // Empty when the system refuses the section or a context.
+  FrameBitmap(HWND window, SIZE size);
   FrameBitmap(const FrameBitmap&) = delete;
   FrameBitmap& operator=(const FrameBitmap&) = delete;
 
-  explicit operator bool() const { return static_cast<bool>(selection_); }
+  explicit operator bool() const {
+    return target_.dc() != nullptr && static_cast<bool>(selection_);
+  }
   // width × height pixels 0x00RRGGBB, top row first.
   std::span<std::uint32_t> pixels() { return pixels_; }
   // Copies the picture to the window's top-left corner. False when the copy fails.
-  bool ShowIn(HWND window) const;
+  bool Show() const;
 
  private:
   SIZE size_;
+  WindowContext target_;
   std::uint32_t* bits_ = nullptr;  // the section's memory, owned by the section
   std::span<std::uint32_t> pixels_;
   GdiObject<HBITMAP> bitmap_;

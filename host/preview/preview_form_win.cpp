@@ -16,7 +16,12 @@ void PreviewForm::OnLoad() {
   Img_Prev.SetPicture(std::make_shared<Picture>(LoadPictureResource(IDR_PREVIEW_PICTURE)));
 }
 
-void PreviewForm::OnUnload() { LastApiResult = PostMessageA(window(), WM_CLOSE, 0, 0); }
+void PreviewForm::OnUnload() {
+  // The frame holds the window's drawing context, which must go back before the window goes.
+  snow_.reset();
+  frame_.reset();
+  LastApiResult = PostMessageA(window(), WM_CLOSE, 0, 0);
+}
 
 void PreviewForm::OnFrameTick() {
   if (!IsWindowVisible(window())) {
@@ -41,7 +46,7 @@ bool PreviewForm::StartSnow() {
   if (client.right <= 0 || client.bottom <= 0) return false;
   if (!sprite_) sprite_ = LoadFlakeSprite();
   if (!sprite_) return false;
-  frame_ = std::make_unique<FrameBitmap>(SIZE{client.right, client.bottom});
+  frame_ = std::make_unique<FrameBitmap>(window(), SIZE{client.right, client.bottom});
   if (!*frame_) return false;
   snow_ = std::make_unique<PreviewSnow>(sprite_, client.right, client.bottom);
   return true;
@@ -55,7 +60,7 @@ void PreviewForm::ShowFrame() {
   // The still goes with the first frame; hiding it asks the form to paint its background there,
   // which the frame has already covered.
   if (framesShown_ == 0) ShowWindow(Img_Prev.window(), SW_HIDE);
-  if (!frame_->ShowIn(window())) {
+  if (!frame_->Show()) {
     StopSnow();
     return;
   }

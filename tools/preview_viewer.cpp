@@ -5,8 +5,8 @@
 //   preview_viewer [--size WxH] [--frames FOLDER --count N --every MS]
 //
 // With --frames it captures the area from the screen N times, MS milliseconds apart, into
-// FOLDER\frame-NNN.bmp and ends; it prints how long after its process began the first frame
-// of snow was shown.
+// FOLDER\frame-NNN.bmp and ends; it prints how long after its process began, and after it
+// asked for the preview, the first frame of snow was shown.
 #include <windows.h>
 
 #include <chrono>
@@ -119,7 +119,8 @@ bool SaveArea(HWND area, SIZE size, const std::wstring& path) {
   return SavePicture(shot, path);
 }
 
-int CaptureFrames(HWND area, const PreviewForm& preview, const Options& options) {
+int CaptureFrames(HWND area, const PreviewForm& preview, const Options& options,
+                  Clock::time_point shown) {
   const auto start = Clock::now();
   while (preview.framesShown() == 0) {
     if (Clock::now() - start > kFirstFrameTimeout) {
@@ -128,7 +129,11 @@ int CaptureFrames(HWND area, const PreviewForm& preview, const Options& options)
     }
     if (!PumpUntil(Clock::now() + std::chrono::milliseconds(1))) return 1;
   }
-  std::printf("first frame of snow %.0f ms after the process began\n", MillisecondsSinceStart());
+  std::printf(
+      "first frame of snow %.0f ms after the process began, %.0f ms after the preview "
+      "was asked for\n",
+      MillisecondsSinceStart(),
+      std::chrono::duration<double, std::milli>(Clock::now() - shown).count());
   const auto every = std::chrono::milliseconds(options.everyMilliseconds);
   auto next = Clock::now() + every;
   for (int i = 0; i < options.count; ++i, next += every) {
@@ -155,9 +160,10 @@ int wmain(int argc, wchar_t** argv) {
   }
   HWND area = MakeArea(options.size);
   if (area == nullptr) return 1;
+  const auto asked = Clock::now();
   const PreviewForm* preview = ShowPreview(area);
   if (preview == nullptr) return 1;
-  if (!options.frames.empty()) return CaptureFrames(area, *preview, options);
+  if (!options.frames.empty()) return CaptureFrames(area, *preview, options, asked);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   return 0;

@@ -7,23 +7,6 @@
 
 #include "gdi_objects_win.h"
 
-// A window's drawing context, held from construction to destruction.
-class WindowContext {
- public:
-  explicit WindowContext(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowContext() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowContext(const WindowContext&) = delete;
-  WindowContext& operator=(const WindowContext&) = delete;
-
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 // A picture whose pixels the program writes directly and the system copies to a window in one
 // blit: a 32-bit top-down DIB section selected into a memory context. The window's context is
 // held for the picture's life: under Wine, taking and giving it back for every frame costs as

@@ -66,8 +66,6 @@ FlakeSplatter::FlakeSplatter(const FlakeSprite& sprite, int width, int height, f
       lower_(width_ + 1),
       edgeU_(width_ + 1) {}
 
-void FlakeSplatter::Clear() { std::fill(light_.begin(), light_.end(), kRounding); }
-
 void FlakeSplatter::Draw(const SnowFlake& flake) {
   const float depth = -flake.position.z;
   if (!sprite_ || !(depth >= static_cast<float>(kNearPlane))) return;
@@ -132,11 +130,21 @@ void FlakeSplatter::Splat(const Square& square, const Span& span, const Colour4&
     float* red = &light_[static_cast<std::size_t>(y) * width_ + span.left];
     float* green = red + plane_;
     float* blue = green + plane_;
-    for (int i = 0; i < columns; ++i) {
-      const FlakeSprite::Sum &a = upper_[i], &b = upper_[i + 1], &c = lower_[i], &d = lower_[i + 1];
-      red[i] += (d.r - c.r - b.r + a.r) * gain[0];
-      green[i] += (d.g - c.g - b.g + a.g) * gain[1];
-      blue[i] += (d.b - c.b - b.b + a.b) * gain[2];
+    // A grey picture's channels are equal: one of them serves for all three.
+    auto addRow = [&]<bool kGrey>() {
+      for (int i = 0; i < columns; ++i) {
+        const FlakeSprite::Sum &a = upper_[i], &b = upper_[i + 1], &c = lower_[i],
+                               &d = lower_[i + 1];
+        const float r = d.r - c.r - b.r + a.r;
+        red[i] += r * gain[0];
+        green[i] += (kGrey ? r : d.g - c.g - b.g + a.g) * gain[1];
+        blue[i] += (kGrey ? r : d.b - c.b - b.b + a.b) * gain[2];
+      }
+    };
+    if (sprite_.grey()) {
+      addRow.operator()<true>();
+    } else {
+      addRow.operator()<false>();
     }
     std::swap(upper_, lower_);
   }
@@ -171,14 +179,20 @@ void FlakeSplatter::SplatSmall(const Square& square, const Colour4& colour) {
   }
 }
 
-bool FlakeSplatter::Finish(std::span<std::uint32_t> pixels) const {
-  if (pixels.size() < plane_) return false;
-  const float* red = light_.data();
-  const float* green = red + plane_;
-  const float* blue = green + plane_;
-  std::uint32_t* out = pixels.data();
-  for (std::size_t i = 0; i < plane_; ++i) {
-    out[i] = Level(red[i]) << 16 | Level(green[i]) << 8 | Level(blue[i]);
+bool FlakeSplatter::Finish(std::span<std::uint32_t> pixels) {
+  float* red = light_.data();
+  float* green = red + plane_;
+  float* blue = green + plane_;
+  const bool fits = pixels.size() >= plane_;
+  if (fits) {
+    // One pass writes the frame and starts the next.
+    std::uint32_t* out = pixels.data();
+    for (std::size_t i = 0; i < plane_; ++i) {
+      out[i] = Level(red[i]) << 16 | Level(green[i]) << 8 | Level(blue[i]);
+      red[i] = green[i] = blue[i] = kRounding;
+    }
+  } else {
+    std::fill(light_.begin(), light_.end(), kRounding);
   }
-  return true;
+  return fits;
 }

@@ -17,12 +17,11 @@ class FlakeSplatter final : public FlakeDrawer {
   // than the saver shows them. The sprite must outlive the splatter.
   FlakeSplatter(const FlakeSprite& sprite, int width, int height, float flakeScale);
 
-  // Starts a frame: every pixel black.
-  void Clear();
   void Draw(const SnowFlake& flake) override;
-  // The frame as 0x00RRGGBB pixels, top row first, each channel capped at 255. False, with
-  // nothing written, when pixels cannot hold width × height.
-  bool Finish(std::span<std::uint32_t> pixels) const;
+  // The frame drawn since the last one as 0x00RRGGBB pixels, top row first, each channel capped
+  // at 255, and the next frame started black. False, with nothing written, when pixels cannot
+  // hold width × height. The first frame starts black.
+  bool Finish(std::span<std::uint32_t> pixels);
 
  private:
   // A flake's square on the screen, in pixels.

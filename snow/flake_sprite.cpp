@@ -58,28 +58,3 @@ FlakeSprite::FlakeSprite(int width, int height, std::span<const std::uint32_t> p
   const auto area = static_cast<float>(count);
   mean_ = {whole.r / area, whole.g / area, whole.b / area};
 }
-
-const float* FlakeSprite::At(int u, int w) const {
-  return &sums_[(static_cast<std::size_t>(w) * (width_ + 1) + u) * channels_];
-}
-
-// The running sums of whole pixels, interpolated in both directions: exact for a picture whose
-// pixels are uniform squares.
-FlakeSprite::Sum FlakeSprite::SumTo(float u, float w) const {
-  const int u0 = std::min(static_cast<int>(u), width_ - 1);
-  const int w0 = std::min(static_cast<int>(w), height_ - 1);
-  const float fu = u - static_cast<float>(u0);
-  const float fw = w - static_cast<float>(w0);
-  const float* a = At(u0, w0);
-  const float* b = a + channels_;
-  const float* c = At(u0, w0 + 1);
-  const float* d = c + channels_;
-  float out[kColourChannels];
-  for (int i = 0; i < channels_; ++i) {
-    const float top = a[i] + (b[i] - a[i]) * fu;
-    const float bottom = c[i] + (d[i] - c[i]) * fu;
-    out[i] = top + (bottom - top) * fw;
-  }
-  if (channels_ == 1) return {out[0], out[0], out[0]};
-  return {out[0], out[1], out[2]};
-}

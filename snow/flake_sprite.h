@@ -16,6 +16,8 @@ class FlakeSprite {
   explicit operator bool() const { return width_ > 0; }
   int width() const { return width_; }
   int height() const { return height_; }
+  // Every pixel's red, green and blue are equal.
+  bool grey() const { return channels_ == 1; }
 
   // The smallest rectangle of the picture outside which every pixel is black, in pixels of the
   // picture, right and bottom not included; empty for a black picture.
@@ -30,12 +32,35 @@ class FlakeSprite {
   struct Sum {
     float r, g, b;
   };
-  Sum SumTo(float u, float w) const;
+  Sum SumTo(float u, float w) const {
+    const int u0 = u < static_cast<float>(width_) ? static_cast<int>(u) : width_ - 1;
+    const int w0 = w < static_cast<float>(height_) ? static_cast<int>(w) : height_ - 1;
+    const float fu = u - static_cast<float>(u0);
+    const float fw = w - static_cast<float>(w0);
+    const float* a = At(u0, w0);
+    const float* c = At(u0, w0 + 1);
+    if (grey()) {
+      const float s = Blend(a[0], a[1], c[0], c[1], fu, fw);
+      return {s, s, s};
+    }
+    return {Blend(a[0], a[3], c[0], c[3], fu, fw), Blend(a[1], a[4], c[1], c[4], fu, fw),
+            Blend(a[2], a[5], c[2], c[5], fu, fw)};
+  }
   // The picture's mean, each channel 0 to 1.
   Sum Mean() const { return mean_; }
 
  private:
-  const float* At(int u, int w) const;
+  // The running sums of whole pixels, interpolated in both directions: exact for a picture whose
+  // pixels are uniform squares.
+  static float Blend(float topLeft, float topRight, float bottomLeft, float bottomRight, float fu,
+                     float fw) {
+    const float top = topLeft + (topRight - topLeft) * fu;
+    const float bottom = bottomLeft + (bottomRight - bottomLeft) * fu;
+    return top + (bottom - top) * fw;
+  }
+  const float* At(int u, int w) const {
+    return &sums_[(static_cast<std::size_t>(w) * (width_ + 1) + u) * channels_];
+  }
 
   int width_ = 0;
   int height_ = 0;

@@ -21,7 +21,6 @@ bool PreviewSnow::NextFrame(Clock::time_point now, std::span<std::uint32_t> pixe
   }
   const double elapsed = previous_ ? std::chrono::duration<double>(now - *previous_).count() : 0.0;
   previous_ = now;
-  splatter_.Clear();
   snowfall_.Step(elapsed, splatter_);
   return splatter_.Finish(pixels);
 }

@@ -33,7 +33,6 @@ class Frame {
 
   // Draws the list's flakes on black.
   void Draw(FlakeList& list) {
-    splatter_.Clear();
     list.UpdateAndDraw(0.0f, 0.0f, splatter_);
     ASSERT_TRUE(splatter_.Finish(pixels_));
   }

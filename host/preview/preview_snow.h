@@ -25,9 +25,6 @@ class PreviewSnow {
   // The time until the next frame does not count: the snow waits while nobody can see it.
   void Pause() { previous_.reset(); }
 
-  int width() const { return width_; }
-  int height() const { return height_; }
-
  private:
   int width_;
   int height_;

@@ -17,7 +17,7 @@ class Counter final : public FlakeDrawer {
   float nearest = -1000.0f;
 };
 
-TEST(Snowfall, MakesABatchOfItsSizeEachSecondAndMovesFlakesByTheStep) {
+TEST(Snowfall, MakesABatchOfItsSizeOnceMoreThanASecondHasPassed) {
   SeedRandom(5);
   Snowfall snow(40);
   EXPECT_EQ(snow.flakes(), 40);

@@ -86,8 +86,6 @@ namespace {
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr int kSimulatedFramesPerSecond = 60;
-// The renderer's batch cadence; its own copy is private to the frame code.
-constexpr float kSpawnIntervalSeconds = 1.0f;
 // Lives end by 5.9 s, so from 6 s on every batch that dies is replaced by one that is born.
 constexpr double kMinimumWarmUpSeconds = 6.0;
 
@@ -96,6 +94,7 @@ struct Options {
   double warmUpSeconds = 7.0;
   unsigned int seed = 20240229u;
   bool paced = false;
+  std::string picturePath;  // where the last immediate frame is written, when given
 };
 
 enum class Pacing { AsFastAsPossible, ToTheDisplay };
@@ -153,48 +152,31 @@ struct QuadVertex {
 std::vector<QuadVertex> quadVertices;
 float lastArraySpawnTime = 0.0f;
 
-void AppendQuad(const SnowFlake& flake) {
-  const float h = flake.halfSize;
-  const Vector3& p = flake.position;
-  const Colour4& c = flake.colour;
-  quadVertices.push_back({1, 1, c, p.x + h, p.y + h, p.z});
-  quadVertices.push_back({0, 1, c, p.x - h, p.y + h, p.z});
-  quadVertices.push_back({0, 0, c, p.x - h, p.y - h, p.z});
-  quadVertices.push_back({1, 0, c, p.x + h, p.y - h, p.z});
-}
+class QuadAppender final : public FlakeDrawer {
+ public:
+  void Draw(const SnowFlake& flake) override {
+    const float h = flake.halfSize;
+    const Vector3& p = flake.position;
+    const Colour4& c = flake.colour;
+    quadVertices.push_back({1, 1, c, p.x + h, p.y + h, p.z});
+    quadVertices.push_back({0, 1, c, p.x - h, p.y + h, p.z});
+    quadVertices.push_back({0, 0, c, p.x - h, p.y - h, p.z});
+    quadVertices.push_back({1, 0, c, p.x + h, p.y - h, p.z});
+  }
+};
 
 // The renderer's frame with its per-flake begin/end pairs replaced by one draw call. Ageing and
-// removal follow the flake list's own pass, so both ways keep the same flakes.
+// removal are the flake list's own pass, so both ways keep the same flakes.
 void DrawFrameAsOneArray() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  if (frameTimer.total() - lastArraySpawnTime > kSpawnIntervalSeconds) {
+  if (frameTimer.total() - lastArraySpawnTime > kBatchIntervalSeconds) {
     SpawnBatch();
     lastArraySpawnTime = frameTimer.total();
   }
   quadVertices.clear();
-  FlakeList& list = *flakeList;
-  SnowFlake* previous = nullptr;
-  SnowFlake* current = list.head;
-  while (current != nullptr) {
-    current->Update();
-    if (current->alive) {
-      AppendQuad(*current);
-      previous = current;
-      current = current->next;
-      continue;
-    }
-    SnowFlake* following = current->next;
-    if (previous != nullptr) {
-      previous->next = following;
-    } else {
-      list.head = following;
-    }
-    if (current == list.tail) list.tail = previous;
-    delete current;
-    --list.count;
-    current = following;
-  }
+  QuadAppender appender;
+  flakeList->UpdateAndDraw(frameTotal, frameDelta, appender);
   if (!quadVertices.empty()) {
     const QuadVertex* first = quadVertices.data();
     constexpr GLsizei kStride = sizeof(QuadVertex);
@@ -342,6 +324,19 @@ std::size_t CountLitPixels(const std::vector<std::uint8_t>& picture) {
   return lit;
 }
 
+// GL rows start at the bottom; a PPM starts at the top.
+bool WritePicture(const std::string& path, const std::vector<std::uint8_t>& rgba) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  std::fprintf(file, "P6\n%d %d\n255\n", kWidth, kHeight);
+  for (int y = kHeight - 1; y >= 0; --y) {
+    for (int x = 0; x < kWidth; ++x) {
+      std::fwrite(&rgba[(static_cast<std::size_t>(y) * kWidth + x) * 4], 1, 3, file);
+    }
+  }
+  return std::fclose(file) == 0;
+}
+
 const char* BuildDescription() {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
   return "sanitizer build: figures are NOT representative";
@@ -354,14 +349,15 @@ const char* BuildDescription() {
 
 void PrintUsage(std::FILE* stream, const char* program) {
   std::fprintf(stream,
-               "usage: %s [--frames N] [--warmup SECONDS] [--seed N]\n"
+               "usage: %s [--frames N] [--warmup SECONDS] [--seed N] [--paced] [--picture FILE]\n"
                "Times the snow's frames at their steady state, drawn as the renderer draws them\n"
                "and, for comparison, as one vertex array per frame.\n"
                "  --frames N        frames measured per method (default %d)\n"
                "  --warmup SECONDS  simulated seconds drawn before measuring, at least %.0f "
                "(default %.0f)\n"
                "  --seed N          seed of the flake generator (default %u)\n"
-               "  --paced           also run DrawFrame paced to a 60 Hz display, in real time\n",
+               "  --paced           also run DrawFrame paced to a 60 Hz display, in real time\n"
+               "  --picture FILE    write the last frame of DrawFrame as a PPM image\n",
                program, Options{}.measuredFrames, kMinimumWarmUpSeconds, Options{}.warmUpSeconds,
                Options{}.seed);
 }
@@ -387,6 +383,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       }
     } else if (name == "--seed") {
       options.seed = static_cast<unsigned int>(std::strtoul(value, &end, 10));
+    } else if (name == "--picture") {
+      options.picturePath = value;
+      continue;
     } else {
       return false;
     }
@@ -448,5 +447,9 @@ int main(int argc, char** argv) {
               kWidth * kHeight);
   PrintComparison("one vertex array", immediate, oneArray);
   if (paced) PrintComparison("paced (DrawFrame)", immediate, *paced);
+  if (!options.picturePath.empty() && !WritePicture(options.picturePath, immediate.lastPicture)) {
+    std::fprintf(stderr, "snow_bench: cannot write %s\n", options.picturePath.c_str());
+    return 1;
+  }
   return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -1,12 +1,7 @@
 #include "projection.h"
 
 #include "gl_headers.h"
-
-namespace {
-constexpr double kFieldOfViewDegrees = 45.0;
-constexpr double kNearPlane = static_cast<double>(0.1f);
-constexpr double kFarPlane = 5000.0;
-}  // namespace
+#include "view_frustum.h"
 
 void ResizeScene(int width, int height) {
   if (height == 0) height = 1;

@@ -1,12 +1,12 @@
 #include "render_frame.h"
 
+#include "flake_batch.h"
 #include "projection.h"
 #include "renderer_state.h"
 #include "snow_batch.h"
 #include "snow_flake.h"
 
 namespace {
-constexpr float kSpawnIntervalSeconds = 1.0f;
 float lastSpawnTime = 0.0f;
 
 // Every living flake once more, as it stands after this frame's move.
@@ -37,7 +37,7 @@ void DrawFrame(std::span<const MonitorView> views) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   // One batch at most per frame, so a frame after a long pause does not catch up on missed ones.
-  if (frameTimer.total() - lastSpawnTime > kSpawnIntervalSeconds) {
+  if (frameTimer.total() - lastSpawnTime > kBatchIntervalSeconds) {
     SpawnBatch();
     lastSpawnTime = frameTimer.total();
   }

@@ -1,37 +1,8 @@
 #include "snow_batch.h"
 
 #include "frame_values.h"
-#include "random.h"
 #include "renderer_state.h"
 #include "snow_flake.h"
-
-namespace {
-
-// Every flake is the same light grey; additive blending makes crowds of them brighter.
-constexpr float kFlakeGrey = 0.7f;
-constexpr double kHalfSizeBias = static_cast<double>(0.2f);
-
-// Each value is drawn in a fixed order so that one seed always gives the same snow.
-float RandomMod(int divisor, double offset) {
-  return static_cast<float>(static_cast<double>(Random() % divisor) + offset);
-}
-
-void SetRandomFlake(SnowFlake& flake) {
-  Vector3 position;
-  position.x = RandomMod(80, -50.0);
-  position.y = RandomMod(80, -50.0);
-  position.z = RandomMod(60, -180.0);
-  Vector3 velocity;
-  velocity.x = RandomMod(10, -0.005);
-  velocity.y = RandomMod(10, -0.005);
-  velocity.z = RandomMod(60, -0.015);
-  const float lifeTime = static_cast<float>((Random() % 10) * 0.1 + 5.0);
-  const float halfSize = static_cast<float>((Random() % 10 - 5) * 0.1 + kHalfSizeBias);
-  const Colour4 colour{kFlakeGrey, kFlakeGrey, kFlakeGrey, 1.0f};
-  flake.Set(position, velocity, colour, halfSize, lifeTime);
-}
-
-}  // namespace
 
 void InitFlakes(const TimeSource& clock) {
   flakeList = new FlakeList(kFlakeCapacity);
@@ -42,13 +13,9 @@ void InitFlakes(const TimeSource& clock) {
   SpawnBatch();
 }
 
-void SpawnBatch() {
-  for (int i = 0; i < kFlakesPerBatch; ++i) {
-    auto* flake = new SnowFlake(flakeList);
-    SetRandomFlake(*flake);
-    if (!flakeList->Add(flake)) delete flake;
-  }
-}
+// All flakes of one batch share their birth time, since the frame time changes only between
+// frames.
+void SpawnBatch() { AddRandomFlakes(*flakeList, kFlakesPerBatch, frameTotal); }
 
 void DestroyFlakes() {
   delete flakeList;

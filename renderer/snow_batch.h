@@ -1,9 +1,10 @@
 #pragma once
 
+#include "flake_batch.h"
+
 class TimeSource;
 
 constexpr int kFlakeCapacity = 10000;
-constexpr int kFlakesPerBatch = 1000;
 
 // Creates the renderer's flake list, starts the frame timer and makes the first batch.
 void InitFlakes(const TimeSource& clock);

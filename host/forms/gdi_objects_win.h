@@ -41,22 +41,27 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-// A device context on the screen: a window's client area, or with no window the whole screen,
-// for questions about the display.
-class ScreenContext {
+// A window's device context, held from construction to destruction.
+class WindowContext {
  public:
-  explicit ScreenContext(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
-  ~ScreenContext() {
+  explicit WindowContext(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowContext() {
     if (dc_ != nullptr) ReleaseDC(window_, dc_);
   }
-  ScreenContext(const ScreenContext&) = delete;
-  ScreenContext& operator=(const ScreenContext&) = delete;
+  WindowContext(const WindowContext&) = delete;
+  WindowContext& operator=(const WindowContext&) = delete;
 
   HDC dc() const { return dc_; }
 
  private:
   HWND window_;
   HDC dc_;
+};
+
+// The screen's device context, for questions about the display.
+class ScreenContext : public WindowContext {
+ public:
+  ScreenContext() : WindowContext(nullptr) {}
 };
 
 // A font, brush or other drawing object of our own; moved, never shared.

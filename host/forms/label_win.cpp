@@ -36,10 +36,10 @@ void Label::FitToText() {
   TEXTMETRICW metrics = {};
   RECT needed = {0, 0, 0, 0};
   {
-    const ScreenContext screen(window());
-    const SelectedObject font(screen.dc(), font_.get());
-    GetTextMetricsW(screen.dc(), &metrics);
-    DrawTextW(screen.dc(), caption_.c_str(), static_cast<int>(caption_.size()), &needed,
+    const WindowContext context(window());
+    const SelectedObject font(context.dc(), font_.get());
+    GetTextMetricsW(context.dc(), &metrics);
+    DrawTextW(context.dc(), caption_.c_str(), static_cast<int>(caption_.size()), &needed,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   }
   const SIZE size = ClientSize();

@@ -1,7 +1,11 @@
 #include "preview_form_win.h"
 
+#include <ctime>
+
+#include "flake_sprite_win.h"
 #include "host_state.h"
 #include "picture_win.h"
+#include "random.h"
 #include "resource_ids.h"
 #include "shared_names.h"
 
@@ -13,15 +17,72 @@ void PreviewForm::OnLoad() {
   Img_Prev.SetPicture(std::make_shared<Picture>(LoadPictureResource(IDR_PREVIEW_PICTURE)));
 }
 
-void PreviewForm::OnUnload() { LastApiResult = PostMessageA(window(), WM_CLOSE, 0, 0); }
+void PreviewForm::OnUnload() {
+  // The frame holds the window's drawing context, which must go back before the window goes.
+  snow_.reset();
+  frame_.reset();
+  LastApiResult = PostMessageA(window(), WM_CLOSE, 0, 0);
+}
 
-bool ShowPreview(HWND previewWindow) {
+void PreviewForm::OnFrameTick() {
+  if (!IsWindowVisible(window())) {
+    if (snow_) snow_->Pause();
+    if (frameTimer_.interval() != kHiddenPollMilliseconds) {
+      frameTimer_.SetInterval(kHiddenPollMilliseconds);
+    }
+    return;
+  }
+  if (frameTimer_.interval() != kFrameMilliseconds) frameTimer_.SetInterval(kFrameMilliseconds);
+  if (!snow_ && !StartSnow()) {
+    StopSnow();
+    return;
+  }
+  ShowFrame();
+}
+
+// The snow fills the form's client area, which covers the preview area.
+bool PreviewForm::StartSnow() {
+  RECT client = {};
+  GetClientRect(window(), &client);
+  if (client.right <= 0 || client.bottom <= 0) return false;
+  if (!sprite_) sprite_ = LoadFlakeSprite();
+  if (!sprite_) return false;
+  frame_ = std::make_unique<FrameBitmap>(window(), SIZE{client.right, client.bottom});
+  if (!*frame_) return false;
+  snow_ = std::make_unique<PreviewSnow>(sprite_, client.right, client.bottom);
+  return true;
+}
+
+void PreviewForm::ShowFrame() {
+  if (!snow_->NextFrame(PreviewSnow::Clock::now(), frame_->pixels())) {
+    StopSnow();
+    return;
+  }
+  // The still goes with the first frame; hiding it asks the form to paint its background there,
+  // which the frame has already covered.
+  if (framesShown_ == 0) ShowWindow(Img_Prev.window(), SW_HIDE);
+  if (!frame_->Show()) {
+    StopSnow();
+    return;
+  }
+  if (framesShown_++ == 0) ValidateRect(window(), nullptr);
+}
+
+void PreviewForm::StopSnow() {
+  frameTimer_.SetEnabled(false);
+  snow_.reset();
+  frame_.reset();
+  ShowWindow(Img_Prev.window(), SW_SHOW);
+}
+
+PreviewForm* ShowPreview(HWND previewWindow) {
   // A handle that names no window would leave an invisible form, and the process, alive forever.
-  if (!IsWindow(previewWindow)) return false;
+  if (!IsWindow(previewWindow)) return nullptr;
   RECT area = {};
   LastApiResult = GetWindowRect(previewWindow, &area);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
+  SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
   static PreviewForm previewForm;
   previewForm.Load();
   HWND form = previewForm.window();
@@ -34,5 +95,5 @@ bool ShowPreview(HWND previewWindow) {
   previewForm.Move(0, 0, width, height);
   previewForm.Img_Prev.Move(0, 0, width, height);
   previewForm.Show();
-  return true;
+  return &previewForm;
 }

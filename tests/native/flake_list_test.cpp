@@ -26,7 +26,7 @@ class FlakeListTest : public ::testing::Test {
 
   // A flake born now that lives the given seconds.
   SnowFlake* Make(FlakeList& list, float lifeTime) {
-    auto* flake = new CountedFlake(&list);
+    auto* flake = new CountedFlake(&list, frameTotal);
     flake->Set({0, 0, -10}, {0, 0, 0}, {0.7f, 0.7f, 0.7f, 1}, 0.5f, lifeTime);
     return flake;
   }

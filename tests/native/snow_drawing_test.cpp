@@ -28,7 +28,7 @@ class SnowDrawingTest : public ::testing::Test {
   }
 
   SnowFlake* Add(float x, float y, float z, float halfSize) {
-    auto* flake = new SnowFlake(&list);
+    auto* flake = new SnowFlake(&list, frameTotal);
     flake->Set({x, y, z}, {0, 0, 0}, {0.7f, 0.7f, 0.7f, 1.0f}, halfSize, 5.0f);
     list.Add(flake);
     return flake;
@@ -89,7 +89,7 @@ TEST_F(SnowDrawingTest, NegativeHalfSizeStillDrawsAndTinyOneDoesNot) {
 
   glClear(GL_COLOR_BUFFER_BIT);
   FlakeList tiny(1);
-  auto* flake = new SnowFlake(&tiny);
+  auto* flake = new SnowFlake(&tiny, frameTotal);
   flake->Set({0, 0, -10}, {0, 0, 0}, {0.7f, 0.7f, 0.7f, 1}, 3e-9f, 5.0f);
   tiny.Add(flake);
   tiny.UpdateAndDraw();

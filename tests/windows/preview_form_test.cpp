@@ -1,22 +1,33 @@
 // The preview form in this process, where its painting can be read back from the screen: the
-// shipped still at its own size at the top-left of the preview area, black around it.
+// shipped still at its own size at the top-left of the preview area until the first frame, then
+// the snow, falling, over the whole area, and nothing stepped while nobody can see it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "message_pump.h"
 #include "picture_file.h"
 #include "preview_form_win.h"
 
 namespace {
 
+using namespace std::chrono_literals;
+
 constexpr int kAreaLeft = 100;
 constexpr int kAreaTop = 80;
 // Decoders may differ by a little per channel; anything more is a different picture.
 constexpr int kDecoderTolerance = 8;
+// What the area paints itself, unlike anything of the snow: wherever it shows, the preview
+// left the area uncovered.
+constexpr COLORREF kAreaColour = RGB(255, 0, 255);
+// A flake's middle: the flake picture's brightest part at the flakes' 70 percent.
+constexpr int kBrightChannel = 96;
 
 std::wstring BesideExecutable(const wchar_t* name) {
   wchar_t path[MAX_PATH] = {};
@@ -25,31 +36,22 @@ std::wstring BesideExecutable(const wchar_t* name) {
   return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
 }
 
-void PumpFor(std::chrono::milliseconds time) {
-  const auto end = std::chrono::steady_clock::now() + time;
-  MSG message;
-  while (std::chrono::steady_clock::now() < end) {
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+bool Near(std::uint32_t shown, std::uint32_t expected) {
+  for (int shift : {0, 8, 16}) {
+    const int a = static_cast<int>(shown >> shift & 0xFF);
+    const int b = static_cast<int>(expected >> shift & 0xFF);
+    if (std::abs(a - b) > kDecoderTolerance) return false;
   }
+  return true;
 }
 
-bool Near(COLORREF shown, std::uint32_t expected) {
-  return std::abs(static_cast<int>(GetRValue(shown)) - static_cast<int>(expected >> 16 & 0xFF)) <=
-             kDecoderTolerance &&
-         std::abs(static_cast<int>(GetGValue(shown)) - static_cast<int>(expected >> 8 & 0xFF)) <=
-             kDecoderTolerance &&
-         std::abs(static_cast<int>(GetBValue(shown)) - static_cast<int>(expected & 0xFF)) <=
-             kDecoderTolerance;
-}
-
-// The preview area of the display settings: white, so that anything left unpainted shows.
+// The preview area of the display settings, in a colour no snow has.
 HWND MakeArea(int width, int height) {
   static const ATOM areaClass = [] {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.hbrBackground = CreateSolidBrush(kAreaColour);
     windowClass.lpszClassName = L"PreviewArea";
     return RegisterClassW(&windowClass);
   }();
@@ -59,9 +61,62 @@ HWND MakeArea(int width, int height) {
                          nullptr);
 }
 
-// The preview runs once per process, as in the host, so one scenario covers it: an area larger
-// than the still shows the still unstretched at its top-left and black in the rest.
-TEST(PreviewForm, ShowsTheStillUnstretchedAtTopLeftOnBlack) {
+// The screen's pixels over the area, 0x00RRGGBB, top row first.
+class Capture {
+ public:
+  Capture(int width, int height) : width_(width), height_(height) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, width, height, screen, kAreaLeft, kAreaTop, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    pixels_.assign(first, first + static_cast<std::size_t>(width) * height);
+    for (std::uint32_t& p : pixels_) p &= 0xFFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(section);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+  }
+
+  std::uint32_t At(int x, int y) const { return pixels_[y * width_ + x]; }
+  int CountIn(int left, int top, int right, int bottom, bool (*test)(std::uint32_t)) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) count += test(At(x, y)) ? 1 : 0;
+    }
+    return count;
+  }
+  int Count(bool (*test)(std::uint32_t)) const { return CountIn(0, 0, width_, height_, test); }
+  int DifferingFrom(const Capture& other) const {
+    int differing = 0;
+    for (std::size_t i = 0; i < pixels_.size(); ++i) differing += pixels_[i] != other.pixels_[i];
+    return differing;
+  }
+
+ private:
+  int width_;
+  int height_;
+  std::vector<std::uint32_t> pixels_;
+};
+
+bool IsArea(std::uint32_t p) { return p == 0xFF00FF; }
+bool IsBright(std::uint32_t p) {
+  return (p >> 16 & 0xFF) >= kBrightChannel && (p >> 8 & 0xFF) >= kBrightChannel &&
+         (p & 0xFF) >= kBrightChannel;
+}
+bool IsLit(std::uint32_t p) { return p != 0; }
+
+// Each test runs in a process of its own, as the preview runs once per host.
+TEST(PreviewForm, ShowsTheStillUnstretchedAtTopLeftOnBlackBeforeTheFirstFrame) {
   const std::optional<DecodedPicture> still = DecodePictureFile(BesideExecutable(L"preview.jpg"));
   ASSERT_TRUE(still.has_value());
   ASSERT_EQ(still->width, 152);
@@ -71,31 +126,93 @@ TEST(PreviewForm, ShowsTheStillUnstretchedAtTopLeftOnBlack) {
   const int height = still->height + 30;
   HWND area = MakeArea(width, height);
   ASSERT_NE(area, nullptr);
-  ASSERT_TRUE(ShowPreview(area));
-  PumpFor(std::chrono::milliseconds(500));
-
-  HWND preview = FindWindowExW(area, nullptr, nullptr, L"Preview Window");
+  const PreviewForm* preview = ShowPreview(area);
   ASSERT_NE(preview, nullptr);
+  // Painted, but no message handled yet: the first frame waits for the form's timer.
+  RedrawWindow(area, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ASSERT_EQ(preview->framesShown(), 0);
+
   RECT client = {};
-  GetClientRect(preview, &client);
+  GetClientRect(preview->window(), &client);
   EXPECT_EQ(client.right, width);
   EXPECT_EQ(client.bottom, height);
-
-  HDC screen = GetDC(nullptr);
+  const Capture shown(width, height);
   int mismatches = 0;
   for (int y = 0; y < still->height; ++y) {
-    for (int x = 0; x < still->width; ++x) {
-      if (!Near(GetPixel(screen, kAreaLeft + x, kAreaTop + y), still->At(x, y))) ++mismatches;
-    }
+    for (int x = 0; x < still->width; ++x) mismatches += !Near(shown.At(x, y), still->At(x, y));
   }
   EXPECT_LT(mismatches, still->width * still->height / 100) << "pixels unlike the still";
-  for (int x = still->width; x < width; x += 7) {
-    EXPECT_EQ(GetPixel(screen, kAreaLeft + x, kAreaTop + 5), RGB(0, 0, 0)) << "column " << x;
-  }
-  for (int y = still->height; y < height; y += 5) {
-    EXPECT_EQ(GetPixel(screen, kAreaLeft + 60, kAreaTop + y), RGB(0, 0, 0)) << "row " << y;
-  }
-  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(shown.CountIn(still->width, 0, width, height, IsLit), 0) << "right of the still";
+  EXPECT_EQ(shown.CountIn(0, still->height, width, height, IsLit), 0) << "below the still";
+  DestroyWindow(area);
+}
+
+class PreviewFormOfSize : public testing::TestWithParam<SIZE> {};
+
+TEST_P(PreviewFormOfSize, ShowsChangingFramesWithBrightFlakesOverTheWholeArea) {
+  const SIZE size = GetParam();
+  HWND area = MakeArea(size.cx, size.cy);
+  ASSERT_NE(area, nullptr);
+  const PreviewForm* preview = ShowPreview(area);
+  ASSERT_NE(preview, nullptr);
+  ASSERT_TRUE(PumpUntil(5s, [&] { return preview->framesShown() >= 1; }));
+  const Capture first(size.cx, size.cy);
+  const int framesBefore = preview->framesShown();
+  // About a third of a second of snow.
+  ASSERT_TRUE(PumpUntil(5s, [&] { return preview->framesShown() >= framesBefore + 10; }));
+  const Capture later(size.cx, size.cy);
+
+  EXPECT_EQ(first.Count(IsArea), 0) << "the area shows through";
+  EXPECT_EQ(later.Count(IsArea), 0) << "the area shows through";
+  EXPECT_GT(first.Count(IsBright), 0) << "no bright flake";
+  EXPECT_GT(later.Count(IsBright), 0) << "no bright flake";
+  EXPECT_GT(later.DifferingFrom(first), size.cx * size.cy / 100) << "the snow stands still";
+  // Snow across the whole area, not in one corner: each quarter holds lit pixels.
+  const int midX = size.cx / 2;
+  const int midY = size.cy / 2;
+  EXPECT_GT(later.CountIn(0, 0, midX, midY, IsLit), 0);
+  EXPECT_GT(later.CountIn(midX, 0, size.cx, midY, IsLit), 0);
+  EXPECT_GT(later.CountIn(0, midY, midX, size.cy, IsLit), 0);
+  EXPECT_GT(later.CountIn(midX, midY, size.cx, size.cy, IsLit), 0);
+  DestroyWindow(area);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, PreviewFormOfSize,
+                         testing::Values(SIZE{152, 112}, SIZE{48, 36}, SIZE{520, 300}),
+                         [](const testing::TestParamInfo<SIZE>& info) {
+                           return std::to_string(info.param.cx) + "x" +
+                                  std::to_string(info.param.cy);
+                         });
+
+// Frames counted while the area is hidden, after any tick already on its way has been handled.
+int FramesWhileHidden(const PreviewForm& preview) {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  const int settled = preview.framesShown();
+  PumpUntil(1s, [] { return false; });
+  return preview.framesShown() - settled;
+}
+
+TEST(PreviewForm, StepsNothingWhileItOrItsParentIsHiddenAndGoesOnWhenShown) {
+  HWND area = MakeArea(152, 112);
+  ASSERT_NE(area, nullptr);
+  const PreviewForm* preview = ShowPreview(area);
+  ASSERT_NE(preview, nullptr);
+  ASSERT_TRUE(PumpUntil(5s, [&] { return preview->framesShown() >= 3; }));
+
+  ShowWindow(area, SW_HIDE);
+  EXPECT_EQ(FramesWhileHidden(*preview), 0) << "drawn with the parent hidden";
+  ShowWindow(area, SW_SHOWNA);
+  int frames = preview->framesShown();
+  EXPECT_TRUE(PumpUntil(2s, [&] { return preview->framesShown() >= frames + 3; }))
+      << "no frames once the parent is shown again";
+
+  ShowWindow(preview->window(), SW_HIDE);
+  EXPECT_EQ(FramesWhileHidden(*preview), 0) << "drawn while hidden itself";
+  ShowWindow(preview->window(), SW_SHOWNA);
+  frames = preview->framesShown();
+  EXPECT_TRUE(PumpUntil(2s, [&] { return preview->framesShown() >= frames + 3; }))
+      << "no frames once shown again";
   DestroyWindow(area);
 }
 

@@ -12,14 +12,16 @@ struct Colour4 {
 
 class SnowFlake {
  public:
-  explicit SnowFlake(FlakeList* owner);
+  SnowFlake(FlakeList* owner, float birthTime);
   virtual ~SnowFlake() = default;
   SnowFlake(const SnowFlake&) = delete;
   SnowFlake& operator=(const SnowFlake&) = delete;
 
   void Set(const Vector3& position, const Vector3& velocity, const Colour4& colour, float halfSize,
            float lifeTime);
-  void Update();
+  // Ages the flake to total seconds and moves it by delta seconds of its velocity.
+  void Update(float total, float delta);
+  // Emits the flake's textured square to GL; the renderer, the one program with GL, defines it.
   void Draw() const;
 
   Vector3 position{0.0f, 0.0f, 0.0f};
@@ -33,6 +35,15 @@ class SnowFlake {
   SnowFlake* next = nullptr;
 };
 
+// Whatever shows the flakes of a pass: GL in the renderer, a pixel buffer in the preview.
+class FlakeDrawer {
+ public:
+  virtual void Draw(const SnowFlake& flake) = 0;
+
+ protected:
+  ~FlakeDrawer() = default;
+};
+
 class FlakeList {
  public:
   explicit FlakeList(int capacity);
@@ -42,8 +53,10 @@ class FlakeList {
 
   // False, with the list unchanged, once count has reached capacity; the caller keeps the flake.
   bool Add(SnowFlake* flake);
-  // Ages, moves and draws every flake oldest first; a flake whose life is over is destroyed
-  // undrawn.
+  // Ages and moves every flake oldest first and hands each one still alive to the drawer; a
+  // flake whose life is over is destroyed undrawn.
+  void UpdateAndDraw(float total, float delta, FlakeDrawer& drawer);
+  // The same pass at the renderer's frame time, drawn with GL; the renderer defines it.
   void UpdateAndDraw();
 
   SnowFlake* head = nullptr;

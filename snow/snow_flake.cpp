@@ -1,9 +1,6 @@
 #include "snow_flake.h"
 
-#include "frame_values.h"
-#include "gl_headers.h"
-
-SnowFlake::SnowFlake(FlakeList* owner) : birthTime(frameTotal), owner(owner) {}
+SnowFlake::SnowFlake(FlakeList* owner, float birthTime) : birthTime(birthTime), owner(owner) {}
 
 void SnowFlake::Set(const Vector3& newPosition, const Vector3& newVelocity,
                     const Colour4& newColour, float newHalfSize, float newLifeTime) {
@@ -14,32 +11,14 @@ void SnowFlake::Set(const Vector3& newPosition, const Vector3& newVelocity,
   lifeTime = newLifeTime;
 }
 
-void SnowFlake::Update() {
-  if (frameTotal - birthTime > lifeTime) {
+void SnowFlake::Update(float total, float delta) {
+  if (total - birthTime > lifeTime) {
     alive = false;
     return;
   }
-  position.x += frameDelta * velocity.x;
-  position.y += frameDelta * velocity.y;
-  position.z += frameDelta * velocity.z;
-}
-
-void SnowFlake::Draw() const {
-  const float h = halfSize;
-  const float x = position.x;
-  const float y = position.y;
-  const float z = position.z;
-  glColor4fv(&colour.r);
-  glBegin(GL_QUADS);
-  glTexCoord2i(1, 1);
-  glVertex3f(x + h, y + h, z);
-  glTexCoord2i(0, 1);
-  glVertex3f(x - h, y + h, z);
-  glTexCoord2i(0, 0);
-  glVertex3f(x - h, y - h, z);
-  glTexCoord2i(1, 0);
-  glVertex3f(x + h, y - h, z);
-  glEnd();
+  position.x += delta * velocity.x;
+  position.y += delta * velocity.y;
+  position.z += delta * velocity.z;
 }
 
 FlakeList::FlakeList(int capacity) : capacity(capacity) {}
@@ -67,13 +46,13 @@ bool FlakeList::Add(SnowFlake* flake) {
   return true;
 }
 
-void FlakeList::UpdateAndDraw() {
+void FlakeList::UpdateAndDraw(float total, float delta, FlakeDrawer& drawer) {
   SnowFlake* previous = nullptr;
   SnowFlake* current = head;
   while (current != nullptr) {
-    current->Update();
+    current->Update(total, delta);
     if (current->alive) {
-      current->Draw();
+      drawer.Draw(*current);
       previous = current;
       current = current->next;
       continue;

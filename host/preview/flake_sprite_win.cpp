@@ -1,0 +1,30 @@
+#include "flake_sprite_win.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "gdi_objects_win.h"
+#include "picture_win.h"
+#include "resource_ids.h"
+
+FlakeSprite LoadFlakeSprite() {
+  const Picture picture = LoadPictureResource(IDR_SNOW_PICTURE);
+  if (!picture) return FlakeSprite(0, 0, {});
+  const SIZE size = picture.size();
+  if (size.cx <= 0 || size.cy <= 0) return FlakeSprite(0, 0, {});
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) * size.cy);
+  const ScreenContext screen;
+  const int rows = GetDIBits(screen.dc(), picture.bitmap(), 0, static_cast<UINT>(size.cy),
+                             pixels.data(), &info, DIB_RGB_COLORS);
+  if (rows != size.cy) return FlakeSprite(0, 0, {});
+  return FlakeSprite(size.cx, size.cy, pixels);
+}

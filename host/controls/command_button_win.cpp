@@ -125,4 +125,3 @@ bool CommandButton::OverOwnWindow() {
   if (!GetCursorPos(&pointer)) return true;  // nothing known: leave the look as it is
   return WindowFromPoint(pointer) == window();
 }
-

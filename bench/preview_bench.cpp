@@ -19,7 +19,7 @@
 
 #include "bitmap_header.h"
 #include "image_record.h"
-#include "preview_snow.h"
+#include "preview/preview_snow.h"
 #include "random.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "host_paths.h"
 
-#include "text_rules.h"
+#include "forms/text_rules.h"
 
 std::wstring FolderOf(std::wstring_view path) {
   const std::size_t lastSeparator = path.find_last_of(L":\\");

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "application_win.h"
+#include "forms/application_win.h"
 #include "scoped_handle_win.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include <cwchar>
 #include <string>
 
-#include "gdi_objects_win.h"
-#include "picture_win.h"
-#include "preview_form_win.h"
+#include "forms/gdi_objects_win.h"
+#include "forms/picture_win.h"
+#include "preview/preview_form_win.h"
 
 namespace {
 

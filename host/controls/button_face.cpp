@@ -1,8 +1,8 @@
-#include "button_face.h"
+#include "controls/button_face.h"
 
 #include <cmath>
 
-#include "number_text.h"
+#include "forms/number_text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "background_style.h"
-#include "font_description.h"
+#include "forms/background_style.h"
+#include "forms/font_description.h"
 
 // The look of the owner-drawn button: which face image, how the face is laid out in pixels, and
 // the painter that puts it on the screen. Geometry is given by the forms runtime in twips; the

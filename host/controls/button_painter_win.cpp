@@ -1,9 +1,9 @@
-#include "button_painter_win.h"
+#include "controls/button_painter_win.h"
 
 #include <stdexcept>
 
-#include "face_drawing_win.h"
-#include "face_pictures_win.h"
+#include "controls/face_drawing_win.h"
+#include "controls/face_pictures_win.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "button_face.h"
-#include "caption_label_win.h"
-#include "child_control_win.h"
-#include "surface_win.h"
+#include "controls/button_face.h"
+#include "controls/caption_label_win.h"
+#include "forms/child_control_win.h"
+#include "forms/surface_win.h"
 
 // The button's face over a child window: each composition goes into an off-screen surface that
 // lasts until the next one, and the window shows it with the caption on top in one blit.

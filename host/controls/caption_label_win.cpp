@@ -1,8 +1,8 @@
-#include "caption_label_win.h"
+#include "controls/caption_label_win.h"
 
 #include <utility>
 
-#include "font_win.h"
+#include "forms/font_win.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "button_face.h"
-#include "font_win.h"
+#include "controls/button_face.h"
+#include "forms/font_win.h"
 
 // The button's caption: a windowless label, its text centred across the box it is placed in.
 // It keeps what it is told and draws it on demand, over whatever lies below.

@@ -1,4 +1,4 @@
-#include "command.h"
+#include "controls/command.h"
 
 #include <exception>
 #include <limits>

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "button_face.h"
-#include "mouse_button.h"
-#include "property_store.h"
+#include "controls/button_face.h"
+#include "controls/property_store.h"
+#include "forms/mouse_button.h"
 
 // Command: the owner-drawn push button of the settings dialog. It keeps a small visual state
 // machine driven by the mouse, by focus changes and by a poll that notices when the pointer has

@@ -1,4 +1,4 @@
-#include "command_button_win.h"
+#include "controls/command_button_win.h"
 
 #include <utility>
 

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <utility>
 
-#include "button_painter_win.h"
-#include "child_control_win.h"
-#include "command.h"
-#include "property_store.h"
+#include "controls/button_painter_win.h"
+#include "controls/command.h"
+#include "controls/property_store.h"
+#include "forms/child_control_win.h"
 
 // Command as a child window on a form: the window's messages drive the button's state machine,
 // its face is painted by a ButtonPainter, and its Click reaches the owner's handler. The window

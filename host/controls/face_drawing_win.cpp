@@ -1,6 +1,6 @@
-#include "face_drawing_win.h"
+#include "controls/face_drawing_win.h"
 
-#include "gdi_objects_win.h"
+#include "forms/gdi_objects_win.h"
 
 namespace {
 

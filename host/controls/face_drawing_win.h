@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "button_face.h"
-#include "picture_win.h"
+#include "controls/button_face.h"
+#include "forms/picture_win.h"
 
 // The three layers of a button face, each drawn on a device context. False when the system
 // refused the drawing.

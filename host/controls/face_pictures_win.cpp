@@ -1,4 +1,4 @@
-#include "face_pictures_win.h"
+#include "controls/face_pictures_win.h"
 
 #include <array>
 

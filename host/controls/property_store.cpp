@@ -1,6 +1,6 @@
-#include "property_store.h"
+#include "controls/property_store.h"
 
-#include "text_rules.h"
+#include "forms/text_rules.h"
 
 PropertyBag::Entry* PropertyBag::Find(std::wstring_view name) {
   const std::wstring wanted = UpperCase(name);

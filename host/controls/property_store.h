@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "button_face.h"
+#include "controls/button_face.h"
 
 // The named values a container keeps for a control in its stored layout.
 using PropertyValue = std::variant<bool, std::int32_t, std::wstring, ButtonFont>;

@@ -1,4 +1,4 @@
-#include "ansi_text_win.h"
+#include "forms/ansi_text_win.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "application_win.h"
+#include "forms/application_win.h"
 
 #include <vector>
 
-#include "argument_text.h"
-#include "program_folder.h"
+#include "forms/argument_text.h"
+#include "forms/program_folder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "argument_text.h"
+#include "forms/argument_text.h"
 
 #include <algorithm>
 #include <cwctype>

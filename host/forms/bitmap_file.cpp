@@ -1,4 +1,4 @@
-#include "bitmap_file.h"
+#include "forms/bitmap_file.h"
 
 #include <algorithm>
 

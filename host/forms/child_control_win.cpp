@@ -1,11 +1,11 @@
-#include "child_control_win.h"
+#include "forms/child_control_win.h"
 
 #include <windowsx.h>
 
-#include "application_win.h"
-#include "gdi_objects_win.h"
-#include "surface_win.h"
-#include "window_class_win.h"
+#include "forms/application_win.h"
+#include "forms/gdi_objects_win.h"
+#include "forms/surface_win.h"
+#include "forms/window_class_win.h"
 
 namespace {
 

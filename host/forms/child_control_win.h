@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "background_style.h"
-#include "mouse_button.h"
+#include "forms/background_style.h"
+#include "forms/mouse_button.h"
 
 // The plumbing every control that lives as a child window on a form shares: a window class per
 // kind of control, the object behind the window, mouse and focus notifications with the button

@@ -1,4 +1,4 @@
-#include "combo_box_win.h"
+#include "forms/combo_box_win.h"
 
 namespace {
 

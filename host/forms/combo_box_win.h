@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "font_win.h"
+#include "forms/font_win.h"
 
 // An editable combo box: the system's own, with a text the user may type and a list to pick
 // from.

@@ -1,4 +1,4 @@
-#include "font_win.h"
+#include "forms/font_win.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "font_description.h"
-#include "gdi_objects_win.h"
+#include "forms/font_description.h"
+#include "forms/gdi_objects_win.h"
 
 // The system's description of a font at the given resolution: the size in points becomes a
 // character height in pixels (negative, so the size excludes the internal leading).

@@ -1,8 +1,8 @@
-#include "form_timer_win.h"
+#include "forms/form_timer_win.h"
 
 #include <algorithm>
 
-#include "form_win.h"
+#include "forms/form_win.h"
 
 FormTimer::FormTimer(Form& owner, UINT intervalMilliseconds, bool enabled,
                      std::function<void()> onTick)

@@ -1,9 +1,9 @@
-#include "form_win.h"
+#include "forms/form_win.h"
 
-#include "application_win.h"
-#include "form_timer_win.h"
-#include "gdi_objects_win.h"
-#include "window_class_win.h"
+#include "forms/application_win.h"
+#include "forms/form_timer_win.h"
+#include "forms/gdi_objects_win.h"
+#include "forms/window_class_win.h"
 
 namespace {
 

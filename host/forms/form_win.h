@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "surface_win.h"
+#include "forms/surface_win.h"
 
 class FormTimer;
 

@@ -1,4 +1,4 @@
-#include "image_control_win.h"
+#include "forms/image_control_win.h"
 
 #include <utility>
 

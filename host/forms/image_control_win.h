@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "child_control_win.h"
-#include "picture_win.h"
+#include "forms/child_control_win.h"
+#include "forms/picture_win.h"
 
 // An image control: draws its picture at the picture's own size at its top-left corner, without
 // stretching; the rest of the control shows its container's background. Controls may share one

@@ -1,6 +1,6 @@
-#include "label_win.h"
+#include "forms/label_win.h"
 
-#include "gdi_objects_win.h"
+#include "forms/gdi_objects_win.h"
 
 Label::Label() : ChildControl(L"DriftmantleLabel"), font_(CreateScreenFont(FormFont())) {
   SetBackground(BackgroundStyle::Transparent);

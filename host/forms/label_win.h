@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "child_control_win.h"
-#include "font_win.h"
+#include "forms/child_control_win.h"
+#include "forms/font_win.h"
 
 enum class TextAlignment { Left, Centre };
 

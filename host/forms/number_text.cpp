@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "forms/number_text.h"
 
 #include <charconv>
 #include <cmath>

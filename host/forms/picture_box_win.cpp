@@ -1,6 +1,6 @@
-#include "picture_box_win.h"
+#include "forms/picture_box_win.h"
 
-#include "gdi_objects_win.h"
+#include "forms/gdi_objects_win.h"
 
 void ShapeControl::Draw(HDC surface) const {
   const OwnedBrush brush(CreateSolidBrush(borderColour_));

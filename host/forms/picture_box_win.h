@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "child_control_win.h"
-#include "surface_win.h"
+#include "forms/child_control_win.h"
+#include "forms/surface_win.h"
 
 // A shape: the outline of a rectangle, one pixel wide. It has no window of its own: the picture
 // box holding it draws it over its picture, so transparent controls on top still show it.

@@ -1,4 +1,4 @@
-#include "picture_win.h"
+#include "forms/picture_win.h"
 
 #include <objbase.h>
 #include <ocidl.h>
@@ -7,9 +7,9 @@
 #include <cstring>
 #include <vector>
 
-#include "bitmap_file.h"
 #include "bitmap_rows.h"
-#include "gdi_objects_win.h"
+#include "forms/bitmap_file.h"
+#include "forms/gdi_objects_win.h"
 #include "scoped_handle_win.h"
 
 SIZE Picture::size() const {

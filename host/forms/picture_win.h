@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "gdi_objects_win.h"
+#include "forms/gdi_objects_win.h"
 
 // A bitmap picture held by the program; owns its GDI bitmap.
 class Picture {

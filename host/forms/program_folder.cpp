@@ -1,6 +1,6 @@
-#include "program_folder.h"
+#include "forms/program_folder.h"
 
-#include "text_rules.h"
+#include "forms/text_rules.h"
 
 std::wstring ProgramFolderOf(std::wstring_view programPath) {
   const std::size_t lastBackslash = programPath.find_last_of(L'\\');

@@ -1,10 +1,10 @@
-#include "statements_win.h"
+#include "forms/statements_win.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "application_win.h"
+#include "forms/application_win.h"
 
 bool CreateFolder(const std::wstring& path) { return CreateDirectoryW(path.c_str(), nullptr) != 0; }
 

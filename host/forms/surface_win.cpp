@@ -1,4 +1,4 @@
-#include "surface_win.h"
+#include "forms/surface_win.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "gdi_objects_win.h"
+#include "forms/gdi_objects_win.h"
 
 // An off-screen drawing surface: a memory device context with a bitmap of its own selected
 // into it. What is drawn on it stays until it is drawn over, and reaches a window in one blit.

@@ -1,4 +1,4 @@
-#include "text_rules.h"
+#include "forms/text_rules.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "window_class_win.h"
+#include "forms/window_class_win.h"
 
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
   WNDCLASSEXW windowClass = {};

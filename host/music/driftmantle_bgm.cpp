@@ -1,11 +1,11 @@
-#include "driftmantle_bgm.h"
+#include "music/driftmantle_bgm.h"
 
 #include <exception>
 #include <optional>
 
+#include "forms/number_text.h"
+#include "forms/text_rules.h"
 #include "host_state.h"
-#include "number_text.h"
-#include "text_rules.h"
 
 bool CdPollOn = false;
 std::wstring MciReply;

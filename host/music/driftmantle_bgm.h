@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "mci_port.h"
+#include "music/mci_port.h"
 
 // Driftmantle_BGM: the background music of a saver run. Three sources, chosen by BgmKind: none,
 // the audio CD in the default drive (repeated as a whole or one track, BgmRepeat) and a music file

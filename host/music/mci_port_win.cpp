@@ -2,9 +2,9 @@
 // windows.h first: mmsystem.h needs its types.
 #include <mmsystem.h>
 
-#include "ansi_text_win.h"
-#include "application_win.h"
-#include "music_system_win.h"
+#include "forms/ansi_text_win.h"
+#include "forms/application_win.h"
+#include "music/music_system_win.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "driftmantle_bgm.h"
+#include "music/driftmantle_bgm.h"
 
 // The music module over the system's multimedia services (Windows only), in the form the saver
 // form calls it: no arguments.

@@ -1,12 +1,12 @@
-#include "flake_sprite_win.h"
+#include "preview/flake_sprite_win.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "gdi_objects_win.h"
-#include "picture_win.h"
+#include "forms/gdi_objects_win.h"
+#include "forms/picture_win.h"
 #include "resource_ids.h"
 
 FlakeSprite LoadFlakeSprite() {

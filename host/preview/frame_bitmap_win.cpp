@@ -1,4 +1,4 @@
-#include "frame_bitmap_win.h"
+#include "preview/frame_bitmap_win.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "gdi_objects_win.h"
+#include "forms/gdi_objects_win.h"
 
 // A picture whose pixels the program writes directly and the system copies to a window in one
 // blit: a 32-bit top-down DIB section selected into a memory context. The window's context is

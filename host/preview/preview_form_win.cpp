@@ -1,10 +1,10 @@
-#include "preview_form_win.h"
+#include "preview/preview_form_win.h"
 
 #include <ctime>
 
-#include "flake_sprite_win.h"
+#include "forms/picture_win.h"
 #include "host_state.h"
-#include "picture_win.h"
+#include "preview/flake_sprite_win.h"
 #include "random.h"
 #include "resource_ids.h"
 #include "shared_names.h"

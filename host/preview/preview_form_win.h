@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "flake_sprite.h"
-#include "form_timer_win.h"
-#include "form_win.h"
-#include "frame_bitmap_win.h"
-#include "image_control_win.h"
-#include "preview_snow.h"
+#include "forms/form_timer_win.h"
+#include "forms/form_win.h"
+#include "forms/image_control_win.h"
+#include "preview/frame_bitmap_win.h"
+#include "preview/preview_snow.h"
 
 // Driftmantle_R: the saver's snow, falling, inside the display settings' preview area. The still
 // of the snow shows until the first frame, and again should the snow fail.

@@ -1,4 +1,4 @@
-#include "preview_snow.h"
+#include "preview/preview_snow.h"
 
 namespace {
 // Lives end by 5.9 s: after six seconds the snow holds as many batches as it ever will.

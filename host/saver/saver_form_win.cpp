@@ -1,11 +1,11 @@
-#include "saver_form_win.h"
+#include "saver/saver_form_win.h"
 
 #include <windows.h>
 
-#include "application_win.h"
+#include "forms/application_win.h"
 #include "host_paths.h"
 #include "host_state.h"
-#include "music_system_win.h"
+#include "music/music_system_win.h"
 #include "resource_ids.h"
 #include "shared_names.h"
 

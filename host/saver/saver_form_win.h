@@ -1,11 +1,11 @@
 #pragma once
 
-#include "form_timer_win.h"
-#include "form_win.h"
-#include "picture_win.h"
-#include "saver_run.h"
-#include "start_arguments.h"
-#include "statements_win.h"
+#include "forms/form_timer_win.h"
+#include "forms/form_win.h"
+#include "forms/picture_win.h"
+#include "forms/statements_win.h"
+#include "saver/saver_run.h"
+#include "startup/start_arguments.h"
 
 // Driftmantle_S: the hidden form that carries a full-screen saver run on the host's side. It
 // writes the flake picture, starts the renderer and the music, then watches for the renderer's

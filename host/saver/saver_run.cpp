@@ -1,8 +1,8 @@
-#include "saver_run.h"
+#include "saver/saver_run.h"
 
+#include "forms/text_rules.h"
 #include "host_state.h"
 #include "shared_names.h"
-#include "text_rules.h"
 
 SaverMusic ChooseSaverMusic(std::int16_t bgmKind, std::wstring_view bgmFile) {
   if (bgmKind == kBgmAudioCd) return SaverMusic::kAudioCd;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "ansi_text_win.h"
+#include "forms/ansi_text_win.h"
 #include "scoped_handle_win.h"
-#include "settings_system_win.h"
+#include "settings/settings_system_win.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "settings_file.h"
+#include "settings/settings_file.h"
 
 #include <cmath>
 
+#include "forms/number_text.h"
 #include "host_paths.h"
 #include "host_state.h"
-#include "number_text.h"
-#include "profile_text.h"
+#include "settings/profile_text.h"
 
 namespace {
 

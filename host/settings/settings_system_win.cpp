@@ -1,6 +1,6 @@
-#include "settings_system_win.h"
+#include "settings/settings_system_win.h"
 
-#include "application_win.h"
+#include "forms/application_win.h"
 #include "host_paths.h"
 
 std::wstring SettingsFilePath() { return SettingsFilePath(ProgramFolder()); }

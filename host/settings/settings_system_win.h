@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings_file.h"
+#include "settings/settings_file.h"
 
 // The settings file and file test over the real system (Windows only): files through the wide
 // calls, so any folder name works, and values in the system's ANSI code page.

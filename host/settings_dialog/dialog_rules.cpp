@@ -1,9 +1,9 @@
-#include "dialog_rules.h"
+#include "settings_dialog/dialog_rules.h"
 
 #include <cmath>
 
+#include "forms/number_text.h"
 #include "host_state.h"
-#include "number_text.h"
 
 namespace {
 

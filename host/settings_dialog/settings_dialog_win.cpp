@@ -1,4 +1,4 @@
-#include "settings_dialog_win.h"
+#include "settings_dialog/settings_dialog_win.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "ansi_text_win.h"
-#include "application_win.h"
-#include "gdi_objects_win.h"
+#include "forms/ansi_text_win.h"
+#include "forms/application_win.h"
+#include "forms/gdi_objects_win.h"
+#include "forms/number_text.h"
 #include "host_paths.h"
-#include "number_text.h"
 #include "resource_ids.h"
-#include "settings_system_win.h"
+#include "settings/settings_system_win.h"
 #include "shared_names.h"
 #include "zoom_win.h"
 

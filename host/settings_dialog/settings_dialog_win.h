@@ -6,15 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "combo_box_win.h"
-#include "command_button_win.h"
-#include "dialog_rules.h"
-#include "form_win.h"
+#include "controls/command_button_win.h"
+#include "forms/combo_box_win.h"
+#include "forms/form_win.h"
+#include "forms/image_control_win.h"
+#include "forms/label_win.h"
+#include "forms/picture_box_win.h"
+#include "forms/picture_win.h"
 #include "host_state.h"
-#include "image_control_win.h"
-#include "label_win.h"
-#include "picture_box_win.h"
-#include "picture_win.h"
+#include "settings_dialog/dialog_rules.h"
 
 // The page the credit line's link opens. A reserved documentation domain: it belongs to nobody.
 inline constexpr wchar_t kProjectAddress[] = L"https://driftmantle.example/";

@@ -1,7 +1,7 @@
-#include "start_arguments.h"
+#include "startup/start_arguments.h"
 
-#include "number_text.h"
-#include "text_rules.h"
+#include "forms/number_text.h"
+#include "forms/text_rules.h"
 
 namespace {
 constexpr std::size_t kModeLetterPosition = 2;     // 1-based

@@ -1,19 +1,19 @@
-#include "startup_win.h"
+#include "startup/startup_win.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "application_win.h"
+#include "forms/application_win.h"
+#include "forms/statements_win.h"
 #include "host_paths.h"
 #include "host_state.h"
-#include "preview_form_win.h"
-#include "saver_form_win.h"
-#include "settings_dialog_win.h"
-#include "settings_system_win.h"
+#include "preview/preview_form_win.h"
+#include "saver/saver_form_win.h"
+#include "settings/settings_system_win.h"
+#include "settings_dialog/settings_dialog_win.h"
 #include "shared_names.h"
-#include "start_arguments.h"
-#include "statements_win.h"
+#include "startup/start_arguments.h"
 
 namespace {
 

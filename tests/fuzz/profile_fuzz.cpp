@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "profile_text.h"
+#include "settings/profile_text.h"
 
 namespace {
 

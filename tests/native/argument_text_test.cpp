@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "argument_text.h"
+#include "forms/argument_text.h"
 
 TEST(ArgumentText, FollowsTheProgramNameAndItsBlanks) {
   EXPECT_EQ(ArgumentTextOf(L"C:\\Windows\\saver.scr /s"), L"/s");

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "bitmap_file.h"
+#include "forms/bitmap_file.h"
 
 namespace {
 

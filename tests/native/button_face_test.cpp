@@ -2,7 +2,7 @@
 // ring (60-twip corners, 15 twips per pixel), and the gradient's 16-bit channels.
 #include <gtest/gtest.h>
 
-#include "button_face.h"
+#include "controls/button_face.h"
 
 namespace {
 

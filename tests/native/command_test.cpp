@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "command.h"
+#include "controls/command.h"
 
 namespace {
 

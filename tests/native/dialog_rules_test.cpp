@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "dialog_rules.h"
 #include "host_state.h"
+#include "settings_dialog/dialog_rules.h"
 
 namespace {
 

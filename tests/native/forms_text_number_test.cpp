@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "number_text.h"
-#include "text_rules.h"
+#include "forms/number_text.h"
+#include "forms/text_rules.h"
 
 namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "forms/program_folder.h"
 #include "host_paths.h"
-#include "program_folder.h"
 
 TEST(HostPaths, FolderOfKeepsThePartUpToTheLastColonOrBackslash) {
   EXPECT_EQ(FolderOf(L"D:\\Music\\snow.mp3"), L"D:\\Music");

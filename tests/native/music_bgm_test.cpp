@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "driftmantle_bgm.h"
 #include "host_state.h"
+#include "music/driftmantle_bgm.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "profile_text.h"
-#include "settings_file.h"
+#include "settings/profile_text.h"
+#include "settings/settings_file.h"
 
 namespace {
 const std::string kKind = kKeyBgmKind;  // "BGM区分" in code page 932

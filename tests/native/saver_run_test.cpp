@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "host_state.h"
-#include "saver_run.h"
+#include "saver/saver_run.h"
 
 TEST(SaverMusic, FileSourcePlaysByTheLastThreeLettersInAnyCase) {
   struct Case {

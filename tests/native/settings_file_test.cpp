@@ -3,7 +3,7 @@
 #include <map>
 
 #include "host_state.h"
-#include "settings_file.h"
+#include "settings/settings_file.h"
 
 namespace {
 

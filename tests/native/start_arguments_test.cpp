@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "start_arguments.h"
+#include "startup/start_arguments.h"
 
 namespace {
 

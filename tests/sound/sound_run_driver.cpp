@@ -16,8 +16,8 @@
 #include <optional>
 #include <string>
 
-#include "ansi_text_win.h"
 #include "child_process.h"
+#include "forms/ansi_text_win.h"
 #include "program_folder.h"
 #include "shipped_names.h"
 #include "window_finder.h"

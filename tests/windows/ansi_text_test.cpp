@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "ansi_text_win.h"
+#include "forms/ansi_text_win.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "command_button_win.h"
-#include "font_win.h"
-#include "form_win.h"
+#include "controls/command_button_win.h"
+#include "forms/font_win.h"
+#include "forms/form_win.h"
 #include "message_pump.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "application_win.h"
-#include "form_timer_win.h"
-#include "form_win.h"
-#include "image_control_win.h"
+#include "forms/application_win.h"
+#include "forms/form_timer_win.h"
+#include "forms/form_win.h"
+#include "forms/image_control_win.h"
 #include "message_pump.h"
 
 namespace {

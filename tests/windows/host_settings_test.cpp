@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "host_state.h"
-#include "settings_system_win.h"
+#include "settings/settings_system_win.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "deadline.h"
 #include "host_state.h"
-#include "music_system_win.h"
+#include "music/music_system_win.h"
 
 namespace {
 

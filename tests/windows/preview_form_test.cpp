@@ -13,7 +13,7 @@
 
 #include "message_pump.h"
 #include "picture_file.h"
-#include "preview_form_win.h"
+#include "preview/preview_form_win.h"
 
 namespace {
 

@@ -54,7 +54,7 @@ bool WriteAndFlush(const wchar_t* path, std::string_view content) {
 }
 
 // NOTE: ReplaceFile renames the old file away, and a rename does not look at the read-only
-// attribute: a read-only file is refused here.
+// attribute: a read-only file is refused here, as is one whose attributes cannot be read.
 bool IsReadOnly(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0;

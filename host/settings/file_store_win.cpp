@@ -1,9 +1,8 @@
 #include <windows.h>
 
-#include <algorithm>
-
 #include "forms/ansi_text_win.h"
 #include "scoped_handle_win.h"
+#include "settings/file_replace_win.h"
 #include "settings/settings_system_win.h"
 
 namespace {
@@ -39,39 +38,32 @@ bool ReadRest(HANDLE file, std::string& content) {
   }
 }
 
-bool WriteAll(HANDLE file, std::string_view content) {
-  while (!content.empty()) {
-    const DWORD wanted = static_cast<DWORD>(std::min<size_t>(content.size(), kReadChunkBytes));
-    DWORD written = 0;
-    if (!WriteFile(file, content.data(), wanted, &written, nullptr) || written == 0) return false;
-    content.remove_prefix(written);
-  }
-  return true;
-}
-
 class SystemFiles final : public FileStore {
  public:
   std::optional<std::string> ReadWholeFile(const std::wstring& path) const override {
     const NoCriticalErrorBoxes quiet;
-    const ScopedHandle file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    // Shared with a replace as well, so that a read never makes another program's edit fail.
+    const ScopedHandle file(OpenFile(path, GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
     std::string content;
     if (!file.valid() || !ReadRest(file.get(), content)) return std::nullopt;
     return content;
   }
 
-  // The file stays open, shared for reading only, from the read to the write, so that no other
-  // writer slips in between.
+  // The file stays open from the read to the replace, shared only with readers and with the
+  // replace's rename, so that no other writer slips in between. A program that holds it without
+  // sharing those makes the edit fail.
   bool EditFile(const std::wstring& path, const FileEdit& edit) override {
     const NoCriticalErrorBoxes quiet;
-    const ScopedHandle file(OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
-                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL));
+    const ScopedHandle file(OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
     std::string current;
-    if (!file.valid() || !ReadRest(file.get(), current)) return false;
-    const std::string edited = edit(current);
-    LARGE_INTEGER start = {};
-    return SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN) &&
-           WriteAll(file.get(), edited) && SetEndOfFile(file.get());
+    if (file.valid() ? !ReadRest(file.get(), current) : GetLastError() != ERROR_FILE_NOT_FOUND) {
+      return false;
+    }
+    return ReplaceWholeFile(path, file.valid() ? FileNow::Present : FileNow::Missing,
+                            edit(current));
   }
 
   // Opened as a program opens a file for input: sharing it with readers and writers. A folder

@@ -30,8 +30,8 @@ class FileStore {
  public:
   // The whole content of the file; nullopt when it cannot be read, a missing file included.
   virtual std::optional<std::string> ReadWholeFile(const std::wstring& path) const = 0;
-  // Replaces the content of the file, which is created when missing, by edit's result. False
-  // when the file cannot be created, read or written.
+  // Replaces the content of the file, which is created when missing, by edit's result, whole or
+  // not at all. False, with the file as it was, when it cannot be created, read or written.
   virtual bool EditFile(const std::wstring& path, const FileEdit& edit) = 0;
   // True when path names a file (not a folder) that can be opened for reading now.
   virtual bool CanOpenForReading(const std::wstring& path) const = 0;

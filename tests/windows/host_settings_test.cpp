@@ -6,9 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <vector>
 
+#include "host_paths.h"
 #include "host_state.h"
+#include "scoped_handle_win.h"
 #include "settings/settings_system_win.h"
 
 namespace {
@@ -18,6 +22,8 @@ namespace fs = std::filesystem;
 const std::string kKind = kKeyBgmKind;
 const std::string kRepeat = kKeyBgmRepeat;
 const std::string kFile = kKeyBgmFile;
+// What the program folder holds after a write, whether it succeeded or failed.
+const std::vector<std::wstring> kOnlyTheSettingsFile = {&kSettingsFileName[1]};
 
 std::string ReadBytes(const std::wstring& path) {
   std::ifstream in(fs::path(path), std::ios::binary);
@@ -44,6 +50,15 @@ std::wstring TextOf(const std::string& bytes) {
   return text;
 }
 
+// The names in folder, in the order the system lists them.
+std::vector<std::wstring> NamesIn(const fs::path& folder) {
+  std::vector<std::wstring> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().wstring());
+  }
+  return names;
+}
+
 class HostSettingsFile : public testing::Test {
  protected:
   void SetUp() override {
@@ -53,7 +68,7 @@ class HostSettingsFile : public testing::Test {
     musicFolder_ = (root_ / L"music").wstring();
     ASSERT_TRUE(fs::create_directories(programFolder_));
     ASSERT_TRUE(fs::create_directories(musicFolder_));
-    settingsPath_ = programFolder_ + L"\\\u6c37\u82b1\u706f.ini";
+    settingsPath_ = programFolder_ + kSettingsFileName;
     LastApiResult = -7;
   }
   void TearDown() override { fs::remove_all(root_); }
@@ -82,6 +97,7 @@ TEST_F(HostSettingsFile, WritesCodePage932KeysAndSignedValuesAndReadsThemBack) {
   EXPECT_EQ(ReadBytes(settingsPath_),
             "[Section]\r\nBGM\x8B\xE6\x95\xAA= 0\r\nBGM\xD8\xCB\xDF\xB0\xC4=-3\r\n"
             "BGM\xCC\xA7\xB2\xD9=C:\\Music\\snow.mp3\r\n");
+  EXPECT_EQ(NamesIn(programFolder_), kOnlyTheSettingsFile);
   EXPECT_EQ(ReadIni(kSettingsSection, kKind, settingsPath_), L"0");
   EXPECT_EQ(ReadIni(kSettingsSection, kRepeat, settingsPath_), L"-3");
   EXPECT_EQ(ReadIni(kSettingsSection, kFile, settingsPath_), L"C:\\Music\\snow.mp3");
@@ -155,4 +171,51 @@ TEST_F(HostSettingsFile, UnwritableFileLeavesZeroInLastApiResult) {
   LastApiResult = -7;
   WriteIni(kSettingsSection, kKind, L" 2", (root_ / L"no such folder\\x.ini").wstring());
   EXPECT_EQ(LastApiResult, 0);
+}
+
+// The edit holds the file against other writers, and a write that fails after the new content is
+// made (the old file cannot be moved aside, or is read-only) leaves every old byte and no file of
+// its own behind. The same write goes through once the obstacle is gone.
+TEST_F(HostSettingsFile, AFailedWriteLeavesTheOldFileWholeAndNothingBeside) {
+  const std::string old = "[Section]\r\n" + kKind + "= 1\r\n" + kRepeat + "= 4\r\n";
+  const IniValue values[] = {{kKind, L" 2"}, {kRepeat, L" 9"}};
+  const std::string stored = "[Section]\r\n" + kKind + "= 2\r\n" + kRepeat + "= 9\r\n";
+  struct Obstacle {
+    const char* name;
+    std::function<ScopedHandle(const std::wstring&)> place;
+  };
+  const Obstacle obstacles[] = {
+      {"held by a reader that shares no deletion",
+       [](const std::wstring& path) {
+         return ScopedHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, 0, nullptr));
+       }},
+      {"read-only",
+       [](const std::wstring& path) {
+         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+         return ScopedHandle();
+       }},
+  };
+  for (const Obstacle& obstacle : obstacles) {
+    SCOPED_TRACE(obstacle.name);
+    WriteBytes(settingsPath_, old);
+    ScopedHandle held = obstacle.place(settingsPath_);
+    EXPECT_FALSE(WriteIniValues(kSettingsSection, values, settingsPath_));
+    EXPECT_EQ(LastApiResult, 0);
+    held.Close();
+    ASSERT_TRUE(SetFileAttributesW(settingsPath_.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(ReadBytes(settingsPath_), old);
+    EXPECT_EQ(NamesIn(programFolder_), kOnlyTheSettingsFile);
+  }
+
+  EXPECT_TRUE(SystemFileStore().EditFile(settingsPath_, [&](std::string_view current) {
+    const ScopedHandle writer(CreateFileW(settingsPath_.c_str(), GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_FALSE(writer.valid()) << "another writer got in during the edit";
+    EXPECT_EQ(current, old);
+    return stored;
+  }));
+  EXPECT_EQ(ReadBytes(settingsPath_), stored);
+  EXPECT_EQ(NamesIn(programFolder_), kOnlyTheSettingsFile);
 }

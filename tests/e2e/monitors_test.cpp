@@ -36,6 +36,8 @@ constexpr char kKeepModesSettings[] =
 constexpr RECT kSwitchedPrimary{0, 0, 1024, 768};
 // The display comes back lit within a few frames, not after a catch-up.
 constexpr auto kWakeBound = 1000ms;
+// Far under the 2 s a wait for a window manager's answer would add to the teardown.
+constexpr auto kWindowGoneBound = 500ms;
 // A loop that only waits for messages; one that polls would take a good part of a core.
 constexpr double kMostCoresWhileDark = 0.05;
 
@@ -191,8 +193,18 @@ class MonitorsTest : public ::testing::Test {
     return ::testing::AssertionFailure() << "monitor " << Describe({monitor}) << ": " << seen;
   }
 
+  // Escape takes the renderer's window away at once, and the run ends.
   void EndWithEscape() {
+    const Clock::time_point pressed = Clock::now();
     ASSERT_TRUE(PostMessageW(renderer_, WM_KEYDOWN, VK_ESCAPE, 1));
+    EXPECT_TRUE(PollUntil(
+        kWindowGoneBound, [&] { return !IsWindow(renderer_); }, 5ms))
+        << "the renderer's window outlived Escape by more than " << kWindowGoneBound.count()
+        << " ms";
+    std::printf(
+        "Escape to the renderer's window gone: %lld ms\n",
+        static_cast<long long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - pressed).count()));
     ASSERT_TRUE(
         host_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout))
             .has_value())

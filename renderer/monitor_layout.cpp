@@ -36,3 +36,12 @@ RenderLayout PlanRenderLayout(DisplayModeChoice choice, const std::vector<Screen
   for (const ScreenRect& monitor : monitors) layout.views.push_back(ViewOf(monitor, layout.window));
   return layout;
 }
+
+std::optional<RenderLayout> ReplanRenderLayout(DisplayModeChoice choice,
+                                               const std::vector<ScreenRect>& monitors,
+                                               const RenderLayout& current) {
+  if (monitors.empty()) return std::nullopt;
+  RenderLayout next = PlanRenderLayout(choice, monitors);
+  if (next == current) return std::nullopt;
+  return next;
+}

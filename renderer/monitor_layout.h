@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "display_mode_choice.h"
@@ -23,12 +24,14 @@ struct MonitorView {
   int width = 0;
   int height = 0;
   double aspect = 1.0;
+  bool operator==(const MonitorView&) const = default;
 };
 
 // The one window that covers every monitor, and each monitor's view in it.
 struct RenderLayout {
   ScreenRect window;
   std::vector<MonitorView> views;
+  bool operator==(const RenderLayout&) const = default;
 };
 
 // The layout for the monitors as they are once the display mode has been chosen. With the switch
@@ -36,6 +39,14 @@ struct RenderLayout {
 // origin; otherwise the window spans the monitors' bounding rectangle, negative coordinates
 // included, with a view per monitor.
 RenderLayout PlanRenderLayout(DisplayModeChoice choice, const std::vector<ScreenRect>& monitors);
+
+// The layout to take when the monitors have changed during a run, planned with the run's choice;
+// nothing when the window and its views stay as they are: the same layout (the notice of the
+// renderer's own switch, or of a change elsewhere), or monitors that could not be read, which
+// must not shrink a window over several monitors to the fixed one.
+std::optional<RenderLayout> ReplanRenderLayout(DisplayModeChoice choice,
+                                               const std::vector<ScreenRect>& monitors,
+                                               const RenderLayout& current);
 
 // The renderer's fixed window and display mode.
 constexpr int kRenderWidth = 1024;

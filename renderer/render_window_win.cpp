@@ -1,5 +1,7 @@
 #include "render_window.h"
 
+#include <optional>
+
 #include "display_power_win.h"
 #include "monitors_win.h"
 
@@ -14,6 +16,8 @@ namespace {
 
 // Only a mode the renderer changed is given back: a kept one may be another program's.
 bool modeSwitched = false;
+// The run's choice, kept to lay the window out again when the monitors change.
+DisplayModeChoice modeChoice = DisplayModeChoice::kSwitchPrimary;
 
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -45,6 +49,28 @@ void OnSize(LPARAM lParam) {
   const ScreenRect client{0, 0, LOWORD(lParam), HIWORD(lParam)};
   renderLayout = PlanRenderLayout(DisplayModeChoice::kKeepEveryMonitor, {client});
   GetClientRect(hWnd, &clientRect);
+}
+
+// The window's outer rectangle that gives it the area as its client area.
+RECT WindowFrame(const ScreenRect& area, DWORD style) {
+  RECT frame = {area.left, area.top, area.right, area.bottom};
+  AdjustWindowRect(&frame, style, FALSE);
+  return frame;
+}
+
+// A monitor added, removed or given another mode: the window moves over the monitors as they now
+// are, and the next frame draws into their views.
+void OnDisplayChange(HWND window) {
+  // A window is laid out by its own size instead.
+  if (!kFullScreen) return;
+  const std::optional<RenderLayout> next =
+      ReplanRenderLayout(modeChoice, MonitorRects(), renderLayout);
+  if (!next) return;
+  renderLayout = *next;
+  const RECT frame = WindowFrame(renderLayout.window, kFullScreenStyle);
+  SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  GetClientRect(window, &clientRect);
 }
 
 void OnPaint(HWND window) {
@@ -80,11 +106,10 @@ HWND CreateRenderWindow(const char* title, DisplayModeChoice choice, HINSTANCE i
     ShowCursor(FALSE);
   }
   hInstance = instance;
+  modeChoice = choice;
   // The switch moves and resizes the monitors, so they are read after it.
   renderLayout = PlanRenderLayout(choice, MonitorRects());
-  const ScreenRect& area = renderLayout.window;
-  RECT frame = {area.left, area.top, area.right, area.bottom};
-  AdjustWindowRect(&frame, style, FALSE);
+  const RECT frame = WindowFrame(renderLayout.window, style);
   HWND window = CreateWindowExA(0, kRendererWindowTitle, title, style, frame.left, frame.top,
                                 frame.right - frame.left, frame.bottom - frame.top, nullptr,
                                 nullptr, instance, nullptr);
@@ -102,6 +127,9 @@ LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_SIZE:
       OnSize(lParam);
+      return 0;
+    case WM_DISPLAYCHANGE:
+      OnDisplayChange(window);
       return 0;
     case WM_PAINT:
       OnPaint(window);

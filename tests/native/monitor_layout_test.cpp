@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -77,6 +78,64 @@ TEST(MonitorLayout, OneWindowOverTheMonitorsWithAViewAndAspectEach) {
       EXPECT_EQ(got.height, want.height) << "view " << i;
       EXPECT_DOUBLE_EQ(got.aspect, want.aspect) << "view " << i;
     }
+  }
+}
+
+// The run started on `before`; the monitors are now `after`. A window of nothing means the
+// window and its views stay.
+TEST(MonitorLayout, ChangedMonitorsMoveTheWindowOnlyWhenTheLayoutChanges) {
+  const ScreenRect primary{0, 0, 1280, 1024};
+  const ScreenRect right{1280, 0, 2304, 768};
+  const ScreenRect switchedPrimary{0, 0, 1024, 768};
+  const ScreenRect movedRight{1024, 0, 2048, 768};
+  const struct {
+    const char* what;
+    DisplayModeChoice choice;
+    std::vector<ScreenRect> before, after;
+    std::optional<ScreenRect> window;
+    std::size_t views;
+  } cases[] = {
+      {"the renderer's own switch, noticed late",
+       kSwitch,
+       {switchedPrimary, movedRight},
+       {switchedPrimary, movedRight},
+       std::nullopt,
+       0},
+      {"another program switches the primary",
+       kKeep,
+       {primary, right},
+       {switchedPrimary, movedRight},
+       ScreenRect{0, 0, 2048, 768},
+       2},
+      {"a monitor unplugged", kKeep, {primary, right}, {primary}, primary, 1},
+      {"the second monitor gone, switched: the fixed window",
+       kSwitch,
+       {switchedPrimary, movedRight},
+       {switchedPrimary},
+       switchedPrimary,
+       1},
+      {"a monitor plugged in beside the fixed window",
+       kSwitch,
+       {primary},
+       {switchedPrimary, movedRight},
+       ScreenRect{0, 0, 2048, 768},
+       2},
+      {"another program changes the mode under the fixed window",
+       kSwitch,
+       {switchedPrimary},
+       {primary},
+       std::nullopt,
+       0},
+      {"monitors unreadable for a moment", kKeep, {primary, right}, {}, std::nullopt, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::optional<RenderLayout> next =
+        ReplanRenderLayout(c.choice, c.after, PlanRenderLayout(c.choice, c.before));
+    ASSERT_EQ(next.has_value(), c.window.has_value());
+    if (!next) continue;
+    EXPECT_EQ(next->window, *c.window);
+    EXPECT_EQ(next->views.size(), c.views);
   }
 }
 

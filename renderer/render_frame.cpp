@@ -36,11 +36,7 @@ void InitRenderState() {
 void DrawFrame(std::span<const MonitorView> views) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  // One batch at most per frame, so a frame after a long pause does not catch up on missed ones.
-  if (frameTimer.total() - lastSpawnTime > kBatchIntervalSeconds) {
-    SpawnBatch();
-    lastSpawnTime = frameTimer.total();
-  }
+  if (TakeBatchTurn(frameTimer.total(), lastSpawnTime)) SpawnBatch();
   if (!views.empty()) ProjectOnto(views.front());
   flakeList->UpdateAndDraw();
   for (std::size_t next = 1; next < views.size(); ++next) {

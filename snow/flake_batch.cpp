@@ -30,6 +30,12 @@ void SetRandomFlake(SnowFlake& flake) {
 
 }  // namespace
 
+bool TakeBatchTurn(float total, float& lastBatchTime) {
+  if (total - lastBatchTime <= kBatchIntervalSeconds) return false;
+  lastBatchTime = total;
+  return true;
+}
+
 void AddRandomFlakes(FlakeList& list, int count, float birthTime) {
   for (int i = 0; i < count; ++i) {
     auto* flake = new SnowFlake(&list, birthTime);

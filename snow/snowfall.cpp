@@ -28,11 +28,7 @@ void Snowfall::Step(double elapsedSeconds, FlakeDrawer& drawer) {
   const auto previous = static_cast<float>(total_);
   total_ += elapsedSeconds;
   const auto total = static_cast<float>(total_);
-  // One batch at most per step, so a step after a long pause does not catch up on missed ones.
-  if (total - lastBatchTime_ > kBatchIntervalSeconds) {
-    AddRandomFlakes(list_, flakesPerBatch_, total);
-    lastBatchTime_ = total;
-  }
+  if (TakeBatchTurn(total, lastBatchTime_)) AddRandomFlakes(list_, flakesPerBatch_, total);
   list_.UpdateAndDraw(total, total - previous, drawer);
 }
 

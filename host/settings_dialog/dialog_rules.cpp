@@ -65,10 +65,12 @@ OpeningChoice ChoiceToOpenWith(std::int16_t loadedKind, const std::wstring& load
   return {stored.kind, stored.file, true};
 }
 
-bool KeepsDesktopMode(std::int16_t resolutionSwitch) { return resolutionSwitch == 0; }
+bool KeepsDesktopMode(std::int16_t resolutionSwitch) {
+  return resolutionSwitch == kKeepDisplayModes;
+}
 
 std::int16_t ToggledResolutionSwitch(std::int16_t resolutionSwitch) {
-  return KeepsDesktopMode(resolutionSwitch) ? 1 : 0;
+  return KeepsDesktopMode(resolutionSwitch) ? kSwitchDisplayMode : kKeepDisplayModes;
 }
 
 std::vector<TilePosition> TilePositions(int panelWidth, int panelHeight, int patternWidth,

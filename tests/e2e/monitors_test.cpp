@@ -18,6 +18,7 @@
 #include "display_mode.h"
 #include "file_bytes.h"
 #include "program_folder.h"
+#include "scoped_handle_win.h"
 #include "screen_capture.h"
 #include "shipped_names.h"
 #include "snow_census.h"
@@ -42,16 +43,10 @@ constexpr auto kWindowGoneBound = 500ms;
 // A loop that only waits for messages; one that polls would take a good part of a core.
 constexpr double kMostCoresWhileDark = 0.05;
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (!SameRect(a[i], b[i])) return false;
-  }
-  return true;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRect);
 }
 
 std::string Describe(const std::vector<RECT>& rects) {
@@ -310,12 +305,12 @@ TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
   StartSaver("display sleep");
   // The window's thread runs the renderer's message loop: its time is what a loop that polls
   // would cost.
-  const HANDLE loopThread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE,
-                                       GetWindowThreadProcessId(renderer_, nullptr));
-  ASSERT_NE(loopThread, nullptr);
+  const ScopedHandle loopThread(OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE,
+                                           GetWindowThreadProcessId(renderer_, nullptr)));
+  ASSERT_TRUE(loopThread.valid());
   const auto loopTime = [&] {
     FILETIME created, exited, kernel, user;
-    if (!GetThreadTimes(loopThread, &created, &exited, &kernel, &user)) return 0ULL;
+    if (!GetThreadTimes(loopThread.get(), &created, &exited, &kernel, &user)) return 0ULL;
     return (ULARGE_INTEGER{{kernel.dwLowDateTime, kernel.dwHighDateTime}}).QuadPart +
            (ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}).QuadPart;
   };
@@ -341,7 +336,6 @@ TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
   })) << "a frame was drawn with the display off";
   const double dark = std::chrono::duration<double>(Clock::now() - darkFrom).count();
   const double cores = static_cast<double>(loopTime() - cpuBefore) / 1e7 / dark;
-  CloseHandle(loopThread);
   std::printf("renderer loop thread while dark: %.3f of a core over %.1f s\n", cores, dark);
   // A system that keeps no time for another process's thread shows 0 either way.
   if (drawingCores > 0.0) {

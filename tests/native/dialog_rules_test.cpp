@@ -36,13 +36,10 @@ TEST(SettingsDialog, RepeatTextBecomesTheStoredTrack) {
       {L" 7 ", 7},
       {L"&H1F", 31},
       {L"5x", 0},
-      // typed with a Japanese input method on
       {L"\uFF15", 5},
       {L"\uFF11\uFF12", 12},
       {L"\uFF0D\uFF13", -3},
-      {L"\u2212"
-       L"3",
-       -3},
+      {L"\u22123", -3},
       {L"\u3000\uFF12\uFF0E\uFF15", 2},
       {L"\uFF15\u30FC", 0},
   };

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "fake_clock.h"
-#include "frame_pacer.h"
 
 namespace {
 
@@ -73,36 +70,6 @@ TEST(DisplaySleep, TheTimerLeavesOutTheDarkTime) {
     }
     EXPECT_NEAR(timer.total(), c.total, 1e-5f);
     EXPECT_NEAR(timer.delta(), c.delta, 1e-5f);
-  }
-}
-
-// Back from the dark, the first frame is due at once and the next a whole period later: the
-// pacer does not hurry through the frames the dark time would have held.
-TEST(DisplaySleep, NoBurstOfFramesAfterTheDisplayComesBack) {
-  FakeClock clock;
-  FramePacer pacer(clock, 59);  // paced at 60 frames a second
-  clock.counter = kSecond;
-  pacer.FrameBegins();
-  clock.counter += 30 * kSecond;
-  EXPECT_EQ(pacer.TimeToWait(), std::chrono::microseconds(0));
-  pacer.FrameBegins();
-  EXPECT_EQ(pacer.TimeToWait(), std::chrono::microseconds(16666));
-}
-
-TEST(DisplaySleep, ReadsTheSystemsPowerReports) {
-  EXPECT_EQ(FromConsoleDisplayState(0), DisplayPower::kOff);
-  EXPECT_EQ(FromConsoleDisplayState(1), DisplayPower::kOn);
-  EXPECT_EQ(FromConsoleDisplayState(2), DisplayPower::kOn) << "dimmed still shows the snow";
-  const struct {
-    std::intptr_t request;
-    std::optional<DisplayPower> power;
-  } commands[] = {{-1, DisplayPower::kOn},
-                  {1, DisplayPower::kOff},
-                  {2, DisplayPower::kOff},
-                  {0, std::nullopt},
-                  {3, std::nullopt}};
-  for (const auto& c : commands) {
-    EXPECT_EQ(FromMonitorPowerCommand(c.request), c.power) << c.request;
   }
 }
 

@@ -37,7 +37,6 @@ class Frame {
     ASSERT_TRUE(splatter_.Finish(pixels_));
   }
   std::uint32_t At(int x, int y) const { return pixels_[y * kWidth + x]; }
-  int Red(int x, int y) const { return static_cast<int>(At(x, y) >> 16 & 0xFF); }
   // Every channel of every pixel added up.
   long Sum() const {
     long sum = 0;
@@ -58,50 +57,40 @@ class Frame {
 const std::vector<std::uint32_t> kWhiteSquare(4 * 4, kWhite);
 constexpr Colour4 kFull{1, 1, 1, 1};
 
-TEST(FlakeSplatter, OneFlakeGivesThePixelSumsOfTheAreaItCovers) {
+// One white flake (or one of the given colour) drawn into the area: how many pixels it lights
+// and the light they hold, over all channels; each channel may round either way.
+TEST(FlakeSplatter, OneFlakeLightsThePixelsItCoversClippedAtEveryEdge) {
   const FlakeSprite sprite(4, 4, kWhiteSquare);
   struct Case {
+    const char* what;
     float x, y, half;
     Colour4 colour;
-    int lit;
-    long sum;  // over all channels of all pixels
-    int centreRed;
-  };
-  const Case cases[] = {
-      {10, 8, 2, kFull, 16, 16 * 3 * 255, 255},      // on pixel edges: 4 × 4 full pixels
-      {10.5f, 8.5f, 1, kFull, 9, 4 * 3 * 255, 255},  // off the grid: halves and quarters
-      {5.5f, 5.5f, 0.25f, kFull, 1, 3 * 64, 64},     // smaller than a pixel: its share
-      {10, 8, 2, {0.5f, 0.5f, 0.5f, 1}, 16, 16 * 3 * 128, 128},  // the flake's colour scales
-      {10, 8, 2, {1, 1, 1, 0.25f}, 16, 16 * 3 * 64, 64},         // and so does its alpha
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "flake at " << c.x << "," << c.y << " half " << c.half);
-    FlakeList list(1);
-    FlakeAt(list, c.x, c.y, c.half, c.colour);
-    Frame frame(sprite);
-    frame.Draw(list);
-    EXPECT_EQ(frame.Lit(), c.lit);
-    EXPECT_NEAR(frame.Sum(), c.sum, c.lit * 3);  // each channel may round either way
-    EXPECT_NEAR(frame.Red(static_cast<int>(c.x), static_cast<int>(c.y)), c.centreRed, 1);
-  }
-}
-
-TEST(FlakeSplatter, GrowsSmallFlakesByTheViewScaleAndLargerOnesByAsManyPixels) {
-  const FlakeSprite sprite(4, 4, kWhiteSquare);
-  struct Case {
-    float half;
+    float scale;
     int lit;
     long sum;
   };
   const Case cases[] = {
-      {0.25f, 9, 3L * 255 * 3 * 3 / 4},     // three times the side: 1.5 × 1.5 pixels of light
-      {4.0f, 12 * 12, 12 * 12 * 3L * 255},  // a pixel's growth, twice: 6 pixels from the middle
+      {"on pixel edges: 4 x 4 full pixels", 10, 8, 2, kFull, 1, 16, 16 * 3 * 255},
+      {"off the grid: halves and quarters", 10.5f, 8.5f, 1, kFull, 1, 9, 4 * 3 * 255},
+      {"smaller than a pixel: its share", 5.5f, 5.5f, 0.25f, kFull, 1, 1, 3 * 64},
+      {"the colour scales", 10, 8, 2, {0.5f, 0.5f, 0.5f, 1}, 1, 16, 16 * 3 * 128},
+      {"and so does alpha", 10, 8, 2, {1, 1, 1, 0.25f}, 1, 16, 16 * 3 * 64},
+      {"small: grown by the view scale", 10.5f, 8.5f, 0.25f, kFull, 3, 9, 3L * 255 * 3 * 3 / 4},
+      {"larger: a pixel's growth, twice", 10, 8, 4, kFull, 3, 12 * 12, 12 * 12 * 3L * 255},
+      {"left edge", 0, 8, 2, kFull, 1, 8, 8 * 3 * 255},
+      {"right edge", kWidth, 8, 2, kFull, 1, 8, 8 * 3 * 255},
+      {"top edge", 10, 0, 2, kFull, 1, 8, 8 * 3 * 255},
+      {"bottom edge", 10, kHeight, 2, kFull, 1, 8, 8 * 3 * 255},
+      {"top left corner", 0, 0, 2, kFull, 1, 4, 4 * 3 * 255},
+      {"bottom right corner", kWidth, kHeight, 2, kFull, 1, 4, 4 * 3 * 255},
+      {"beyond the left", -2, 8, 2, kFull, 1, 0, 0},
+      {"beyond the bottom", 10, kHeight + 2, 2, kFull, 1, 0, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.half);
+    SCOPED_TRACE(c.what);
     FlakeList list(1);
-    FlakeAt(list, c.half < 1 ? 10.5f : 10.0f, c.half < 1 ? 8.5f : 8.0f, c.half, kFull);
-    Frame frame(sprite, 3.0f);
+    FlakeAt(list, c.x, c.y, c.half, c.colour);
+    Frame frame(sprite, c.scale);
     frame.Draw(list);
     EXPECT_EQ(frame.Lit(), c.lit);
     EXPECT_NEAR(frame.Sum(), c.sum, c.lit * 3);
@@ -127,34 +116,6 @@ TEST(FlakeSplatter, ShowsThePictureUprightAndTurnedByANegativeHalfSize) {
   EXPECT_EQ(turned.At(2, 2), kWhite);
   EXPECT_EQ(turned.At(5, 3), 0x0000FFu);
   EXPECT_EQ(turned.At(5, 5), 0xFF0000u);
-}
-
-TEST(FlakeSplatter, ClipsAFlakeAtEveryEdgeToThePartInside) {
-  const FlakeSprite sprite(4, 4, kWhiteSquare);
-  struct Case {
-    const char* edge;
-    float x, y;
-    int lit;  // of the 4 × 4 pixels the flake covers
-  };
-  const Case cases[] = {
-      {"left", 0, 8, 8},
-      {"right", kWidth, 8, 8},
-      {"top", 10, 0, 8},
-      {"bottom", 10, kHeight, 8},
-      {"top left", 0, 0, 4},
-      {"bottom right", kWidth, kHeight, 4},
-      {"beyond the left", -2, 8, 0},
-      {"beyond the bottom", 10, kHeight + 2, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.edge);
-    FlakeList list(1);
-    FlakeAt(list, c.x, c.y, 2, kFull);
-    Frame frame(sprite);
-    frame.Draw(list);
-    EXPECT_EQ(frame.Lit(), c.lit);
-    EXPECT_NEAR(frame.Sum(), c.lit * 3L * 255, c.lit * 3);
-  }
 }
 
 TEST(FlakeSplatter, EmptyModelAndFlakesOutOfSightGiveBlack) {

@@ -50,10 +50,3 @@ TEST(RendererWatch, RendererThatEndsWithoutAWindowEndsTheRun) {
   EXPECT_FALSE(ended.RunIsOver(true, true));
   EXPECT_TRUE(ended.RunIsOver(false, false));
 }
-
-TEST(SaverRun, RendererKeepsTheModesOnlyWhenTheSettingSaysZero) {
-  EXPECT_EQ(RendererArgumentText(0), L"/keepmode");
-  for (const std::int16_t value : {1, 2, -1, 32767}) {
-    EXPECT_EQ(RendererArgumentText(value), L"") << value;
-  }
-}

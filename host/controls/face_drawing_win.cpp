@@ -18,7 +18,9 @@ bool FillFaceGradient(HDC dc, const GradientVertices& vertices) {
   TRIVERTEX corners[kGradientVertexCount];
   for (std::size_t i = 0; i < kGradientVertexCount; ++i) corners[i] = ToTriVertex(vertices[i]);
   GRADIENT_RECT rectangle = {kGradientUpperLeftVertex, kGradientLowerRightVertex};
-  return GradientFill(dc, corners, kGradientVertexCount, &rectangle, 1, GRADIENT_FILL_RECT_V) !=
+  // gdi32's own fill: msimg32's GradientFill only forwards to it, and that library would be
+  // loaded at every start for this one call.
+  return GdiGradientFill(dc, corners, kGradientVertexCount, &rectangle, 1, GRADIENT_FILL_RECT_V) !=
          FALSE;
 }
 

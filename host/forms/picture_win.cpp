@@ -1,15 +1,14 @@
 #include "forms/picture_win.h"
 
-#include <objbase.h>
-#include <ocidl.h>
-#include <olectl.h>
-
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "bitmap_header.h"
 #include "bitmap_rows.h"
 #include "forms/bitmap_file.h"
 #include "forms/gdi_objects_win.h"
+#include "forms/ole_picture_win.h"
 #include "scoped_handle_win.h"
 
 SIZE Picture::size() const {
@@ -28,47 +27,71 @@ bool Picture::DrawAt(HDC target, int left, int top) const {
 
 namespace {
 
-// The resource bytes copied into a movable global block, as OLE's picture loader wants a stream.
-IStream* StreamOfResource(int resourceId) {
+std::span<const std::uint8_t> ResourceBytes(int resourceId) {
   HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));
-  if (found == nullptr) return nullptr;
-  const DWORD size = SizeofResource(module, found);
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
+  if (found == nullptr) return {};
   HGLOBAL loaded = LoadResource(module, found);
   const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (bytes == nullptr || size == 0) return nullptr;
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (copy == nullptr) return nullptr;
-  void* target = GlobalLock(copy);
-  std::memcpy(target, bytes, size);
-  GlobalUnlock(copy);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-    GlobalFree(copy);
-    return nullptr;
-  }
-  return stream;
+  if (bytes == nullptr) return {};
+  return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
+}
+
+bool IsBitmapFile(std::span<const std::uint8_t> bytes) {
+  return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
+}
+
+// The file's info header and colour entries, as the conversion reads them, in a block aligned
+// for it, with the sizes the checks found: the conversion reads exactly the checked bytes.
+std::vector<std::uint32_t> ConversionHeader(std::span<const std::uint8_t> file,
+                                            const BitmapLayout& layout) {
+  const std::size_t size = kInfoHeaderBytes + layout.colourEntries.size();
+  std::vector<std::uint32_t> words((size + sizeof(std::uint32_t) - 1) / sizeof(std::uint32_t));
+  auto* bytes = reinterpret_cast<std::uint8_t*>(words.data());
+  std::memcpy(bytes, file.data() + kFileHeaderBytes, kInfoHeaderBytes);
+  std::memcpy(bytes + kInfoHeaderBytes, layout.colourEntries.data(), layout.colourEntries.size());
+  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(bytes);
+  header->biSizeImage = layout.header.imageSize;
+  header->biClrUsed = layout.header.coloursUsed;
+  return words;
 }
 
 }  // namespace
 
-Picture LoadPictureResource(int resourceId) {
-  IStream* stream = StreamOfResource(resourceId);
-  if (stream == nullptr) return {};
-  IPicture* picture = nullptr;
-  HRESULT result =
-      OleLoadPicture(stream, 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
-  stream->Release();
-  if (FAILED(result) || picture == nullptr) return {};
-  OLE_HANDLE handle = 0;
-  HBITMAP copy = nullptr;
-  // The picture object owns its bitmap; keep a copy that outlives it.
-  if (SUCCEEDED(picture->get_Handle(&handle))) {
-    copy = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
-                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+Picture PictureOfBitmapFile(std::span<const std::uint8_t> file) {
+  const BitmapParse parse = ParseBitmap(file);
+  const BitmapLayout& layout = parse.layout;
+  if (parse.fault != BitmapFault::kNone || !layout.hasFileHeader ||
+      layout.headerSize != kInfoHeaderBytes) {
+    return {};
   }
-  picture->Release();
-  return Picture(copy);
+  const std::vector<std::uint32_t> source = ConversionHeader(file, layout);
+  const int rows = std::abs(layout.header.height);
+  BITMAPINFO target = {};
+  target.bmiHeader.biSize = sizeof(target.bmiHeader);
+  target.bmiHeader.biWidth = layout.header.width;
+  target.bmiHeader.biHeight = rows;
+  target.bmiHeader.biPlanes = 1;
+  target.bmiHeader.biBitCount = kSavedBitsPerPixel;
+  target.bmiHeader.biCompression = BI_RGB;
+  const ScreenContext screen;
+  void* bits = nullptr;
+  Picture picture(CreateDIBSection(screen.dc(), &target, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!picture ||
+      SetDIBits(screen.dc(), picture.bitmap(), 0, static_cast<UINT>(rows),
+                file.data() + layout.pixelOffset,
+                reinterpret_cast<const BITMAPINFO*>(source.data()), DIB_RGB_COLORS) != rows) {
+    return {};
+  }
+  return picture;
+}
+
+// Bitmaps, which every form and button face is made of, go through GDI alone; OLE is started
+// only for the JPEG still of the preview.
+Picture LoadPictureResource(int resourceId) {
+  const std::span<const std::uint8_t> bytes = ResourceBytes(resourceId);
+  if (bytes.empty()) return {};
+  return IsBitmapFile(bytes) ? PictureOfBitmapFile(bytes) : Picture(DecodeWithOle(bytes));
 }
 
 namespace {

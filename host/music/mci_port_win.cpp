@@ -4,9 +4,14 @@
 
 #include "forms/ansi_text_win.h"
 #include "forms/application_win.h"
+#include "forms/on_demand_library_win.h"
 #include "music/music_system_win.h"
 
 namespace {
+
+// What a command gets when the multimedia library itself cannot be loaded: the music module
+// then reports it and goes on silent, as for a device that cannot be opened.
+constexpr MCIERROR kNoLibraryError = MCIERR_CANNOT_LOAD_DRIVER;
 
 // NOTE: a sound that cannot be found would otherwise be replaced by the system's default sound,
 // and SND_LOOP would repeat that for the whole run.
@@ -20,6 +25,8 @@ std::wstring SoundFileName(const std::wstring& file) {
   return shortName.empty() ? file : shortName;
 }
 
+// winmm is loaded when the music first needs it: the settings dialog plays nothing, and a saver
+// with no music never needs it.
 class SystemPort final : public MciPort {
  public:
   // Commands go in the ANSI code page; one that the code page cannot carry (a music file named
@@ -28,36 +35,54 @@ class SystemPort final : public MciPort {
     const UINT length = static_cast<UINT>(replyChars);
     if (const std::optional<std::string> ansi = EncodeAnsi(command)) {
       std::string buffer(replyChars, '\0');
+      auto* send = library_.Find<decltype(mciSendStringA)>("mciSendStringA");
       const MCIERROR code =
-          mciSendStringA(ansi->c_str(), length ? buffer.data() : nullptr, length, nullptr);
+          send ? send(ansi->c_str(), length ? buffer.data() : nullptr, length, nullptr)
+               : kNoLibraryError;
       return {static_cast<std::int32_t>(code), DecodeAnsi(buffer)};
     }
     const std::wstring wide(command);
     std::wstring buffer(replyChars, L'\0');
+    auto* send = library_.Find<decltype(mciSendStringW)>("mciSendStringW");
     const MCIERROR code =
-        mciSendStringW(wide.c_str(), length ? buffer.data() : nullptr, length, nullptr);
+        send ? send(wide.c_str(), length ? buffer.data() : nullptr, length, nullptr)
+             : kNoLibraryError;
     return {static_cast<std::int32_t>(code), buffer};
   }
 
   std::optional<std::wstring> ErrorText(std::int32_t code, std::size_t bufferChars) override {
     std::string buffer(bufferChars, '\0');
-    if (!mciGetErrorStringA(static_cast<MCIERROR>(code), buffer.data(),
-                            static_cast<UINT>(bufferChars))) {
+    auto* errorText = library_.Find<decltype(mciGetErrorStringA)>("mciGetErrorStringA");
+    if (errorText == nullptr ||
+        !errorText(static_cast<MCIERROR>(code), buffer.data(), static_cast<UINT>(bufferChars))) {
       return std::nullopt;
     }
     return DecodeAnsi(buffer);
   }
 
-  std::uint32_t WaveOutputDevices() override { return waveOutGetNumDevs(); }
+  // Without the library there is no device to play on.
+  std::uint32_t WaveOutputDevices() override {
+    auto* count = library_.Find<decltype(waveOutGetNumDevs)>("waveOutGetNumDevs");
+    return count ? count() : 0;
+  }
 
   std::int32_t PlayLoopingSound(const std::wstring& file) override {
     if (const std::optional<std::string> ansi = EncodeAnsi(file)) {
-      return PlaySoundA(ansi->c_str(), nullptr, kLoopingSoundFlags);
+      return PlayAnsi(ansi->c_str(), kLoopingSoundFlags);
     }
-    return PlaySoundW(SoundFileName(file).c_str(), nullptr, kLoopingSoundFlags);
+    auto* play = library_.Find<decltype(PlaySoundW)>("PlaySoundW");
+    return play ? play(SoundFileName(file).c_str(), nullptr, kLoopingSoundFlags) : FALSE;
   }
 
-  std::int32_t StopSound() override { return PlaySoundA(nullptr, nullptr, 0); }
+  std::int32_t StopSound() override { return PlayAnsi(nullptr, 0); }
+
+ private:
+  BOOL PlayAnsi(const char* file, DWORD flags) {
+    auto* play = library_.Find<decltype(PlaySoundA)>("PlaySoundA");
+    return play ? play(file, nullptr, flags) : FALSE;
+  }
+
+  OnDemandLibrary library_{L"winmm.dll"};
 };
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "settings_dialog/settings_dialog_win.h"
 
-#include <commdlg.h>
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
@@ -10,6 +7,7 @@
 #include "forms/application_win.h"
 #include "forms/gdi_objects_win.h"
 #include "forms/number_text.h"
+#include "forms/shell_services_win.h"
 #include "host_paths.h"
 #include "resource_ids.h"
 #include "settings/settings_system_win.h"
@@ -262,7 +260,7 @@ void SettingsDialog::ChooseFile() {
   request.nMaxFileTitle = kFileBufferChars;
   request.lpstrInitialDir = BgmFolder.c_str();
   request.lpstrTitle = kFileDialogTitle;
-  const BOOL chosenOne = GetOpenFileNameW(&request);
+  const bool chosenOne = ShowOpenFileChooser(request);
   LastApiResult = chosenOne;
   if (!chosenOne) return;
   const std::wstring chosen(file.data());
@@ -301,7 +299,7 @@ void SettingsDialog::CloseLater() { PostMessageW(window(), WM_CLOSE, 0, 0); }
 
 void SettingsDialog::OpenLink() {
   SetApplicationPointer(ApplicationPointer::Hourglass);
-  ShellExecuteW(window(), L"open", lbl_URL.caption().c_str(), L"", L"", SW_SHOWNORMAL);
+  OpenWithShell(window(), lbl_URL.caption().c_str());
   SetApplicationPointer(ApplicationPointer::Default);
 }
 

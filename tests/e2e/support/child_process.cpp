@@ -46,6 +46,10 @@ bool ChildProcess::Running() const {
   return started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+bool ChildProcess::WaitForInputIdle(std::chrono::milliseconds timeout) const {
+  return started() && ::WaitForInputIdle(info_.hProcess, static_cast<DWORD>(timeout.count())) == 0;
+}
+
 std::optional<DWORD> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) const {
   if (!started()) return std::nullopt;
   if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {

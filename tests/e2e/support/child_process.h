@@ -31,6 +31,9 @@ class ChildProcess {
   DWORD startError() const { return startError_; }
   DWORD id() const { return info_.dwProcessId; }
   bool Running() const;
+  // Waits until the process has shown it waits for input with none pending; false if it had not
+  // within the timeout, or it is no program with windows.
+  bool WaitForInputIdle(std::chrono::milliseconds timeout) const;
   // The exit code once the process has ended within the timeout; nothing if it still runs.
   std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
   // Processor time the process has used so far, user and kernel, over all its threads.

@@ -74,11 +74,12 @@ Picture PictureOfBitmapFile(std::span<const std::uint8_t> file) {
   target.bmiHeader.biPlanes = 1;
   target.bmiHeader.biBitCount = kSavedBitsPerPixel;
   target.bmiHeader.biCompression = BI_RGB;
-  const ScreenContext screen;
+  // No device context: with RGB colour tables neither call needs one, and asking for the
+  // screen's costs a round of display queries per picture under Wine.
   void* bits = nullptr;
-  Picture picture(CreateDIBSection(screen.dc(), &target, DIB_RGB_COLORS, &bits, nullptr, 0));
+  Picture picture(CreateDIBSection(nullptr, &target, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!picture ||
-      SetDIBits(screen.dc(), picture.bitmap(), 0, static_cast<UINT>(rows),
+      SetDIBits(nullptr, picture.bitmap(), 0, static_cast<UINT>(rows),
                 file.data() + layout.pixelOffset,
                 reinterpret_cast<const BITMAPINFO*>(source.data()), DIB_RGB_COLORS) != rows) {
     return {};

@@ -24,7 +24,7 @@ block(SCOPE_FOR VARIABLES)
   list(PREPEND CMAKE_CROSSCOMPILING_EMULATOR ${SOUND_SERVER} client ${SOUND_SERVER_FOLDER})
   driftmantle_gtest(music_windows_tests PER_LOCALE
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/music_port_test.cpp
-    LIBRARIES music
+    LIBRARIES music winmm
     PROPERTIES FIXTURES_REQUIRED sound_server)
 endblock()
 target_include_directories(music_windows_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e/support)

@@ -10,20 +10,14 @@
 
 namespace {
 
-OnDemandLibrary& ComponentObjects() {
-  static OnDemandLibrary library(L"ole32.dll");
-  return library;
-}
-
-OnDemandLibrary& OleAutomation() {
-  static OnDemandLibrary library(L"oleaut32.dll");
-  return library;
-}
+// In the order OLE itself needs them, so that they are given back the other way round.
+OnDemandLibrary componentObjects(L"ole32.dll");
+OnDemandLibrary oleAutomation(L"oleaut32.dll");
 
 // The bytes copied into a movable global block, as OLE's picture loader wants a stream.
 IStream* StreamOfBytes(std::span<const std::uint8_t> bytes) {
   auto* createStream =
-      ComponentObjects().Find<decltype(CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
+      componentObjects.Find<decltype(CreateStreamOnHGlobal)>("CreateStreamOnHGlobal");
   if (createStream == nullptr || bytes.empty()) return nullptr;
   HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (copy == nullptr) return nullptr;
@@ -41,7 +35,7 @@ IStream* StreamOfBytes(std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 HBITMAP DecodeWithOle(std::span<const std::uint8_t> encoded) {
-  auto* loadPicture = OleAutomation().Find<decltype(OleLoadPicture)>("OleLoadPicture");
+  auto* loadPicture = oleAutomation.Find<decltype(OleLoadPicture)>("OleLoadPicture");
   if (loadPicture == nullptr) return nullptr;
   IStream* stream = StreamOfBytes(encoded);
   if (stream == nullptr) return nullptr;

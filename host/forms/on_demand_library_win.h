@@ -7,7 +7,8 @@
 // searched: the program's own folder is one its user can write to.
 class OnDemandLibrary {
  public:
-  explicit OnDemandLibrary(const wchar_t* fileName) : fileName_(fileName) {}
+  // Constant-initialised, so a library object at namespace scope is ready before any code runs.
+  constexpr explicit OnDemandLibrary(const wchar_t* fileName) : fileName_(fileName) {}
   ~OnDemandLibrary();
   OnDemandLibrary(const OnDemandLibrary&) = delete;
   OnDemandLibrary& operator=(const OnDemandLibrary&) = delete;

@@ -64,19 +64,20 @@ class ScreenContext : public WindowContext {
   ScreenContext() : WindowContext(nullptr) {}
 };
 
-// A font, brush or other drawing object of our own; moved, never shared.
-template <typename Handle>
+// A font, brush or other drawing object of our own, or an icon or cursor loaded at a size of our
+// choosing (so not the system's shared copy); moved, never shared.
+template <typename Handle, auto Release = &DeleteObject>
 class GdiObject {
  public:
   GdiObject() = default;
   explicit GdiObject(Handle object) : object_(object) {}
   ~GdiObject() {
-    if (object_ != nullptr) DeleteObject(object_);
+    if (object_ != nullptr) Release(object_);
   }
   GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
     if (this != &other) {
-      if (object_ != nullptr) DeleteObject(object_);
+      if (object_ != nullptr) Release(object_);
       object_ = std::exchange(other.object_, nullptr);
     }
     return *this;
@@ -94,6 +95,8 @@ class GdiObject {
 using OwnedFont = GdiObject<HFONT>;
 using OwnedBrush = GdiObject<HBRUSH>;
 using OwnedBitmap = GdiObject<HBITMAP>;
+using OwnedIcon = GdiObject<HICON, &DestroyIcon>;
+using OwnedCursor = GdiObject<HCURSOR, &DestroyCursor>;
 
 // Fills area with a solid colour; false when the system refuses the brush or the fill.
 inline bool FillSolid(HDC dc, const RECT& area, COLORREF colour) {

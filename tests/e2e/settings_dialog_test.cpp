@@ -393,6 +393,7 @@ TEST_F(SettingsDialogTest, LaysItselfOutForTheDisplaysResolution) {
   std::printf("display at %d dpi\n", dpi);
   RECT client = {};
   GetClientRect(dialog_, &client);
+  std::printf("client area %ld x %ld\n", client.right, client.bottom);
   EXPECT_NEAR(client.right, 495 * dpi / 96.0, 2);
   EXPECT_NEAR(client.bottom, 246 * dpi / 96.0, 2);
 

@@ -16,8 +16,6 @@ namespace {
 
 // Only a mode the renderer changed is given back: a kept one may be another program's.
 bool modeSwitched = false;
-// The run's choice, kept to lay the window out again when the monitors change.
-DisplayModeChoice modeChoice = DisplayModeChoice::kSwitchPrimary;
 
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -63,8 +61,7 @@ RECT WindowFrame(const ScreenRect& area, DWORD style) {
 void OnDisplayChange(HWND window) {
   // A window is laid out by its own size instead.
   if (!kFullScreen) return;
-  const std::optional<RenderLayout> next =
-      ReplanRenderLayout(modeChoice, MonitorRects(), renderLayout);
+  const std::optional<RenderLayout> next = ReplanRenderLayout(MonitorRects(), renderLayout);
   if (!next) return;
   renderLayout = *next;
   const RECT frame = WindowFrame(renderLayout.window, kFullScreenStyle);
@@ -106,7 +103,6 @@ HWND CreateRenderWindow(const char* title, DisplayModeChoice choice, HINSTANCE i
     ShowCursor(FALSE);
   }
   hInstance = instance;
-  modeChoice = choice;
   // The switch moves and resizes the monitors, so they are read after it.
   renderLayout = PlanRenderLayout(choice, MonitorRects());
   const RECT frame = WindowFrame(renderLayout.window, style);

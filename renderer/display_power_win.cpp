@@ -14,7 +14,7 @@ constexpr GUID kConsoleDisplayState = {
 
 void OnMonitorPowerCommand(LPARAM request) {
   if (const auto power = FromMonitorPowerCommand(static_cast<std::intptr_t>(request))) {
-    displaySleep.Report(*power);
+    displaySleep.ReportMonitorPowerRequest(*power);
   }
 }
 
@@ -24,7 +24,7 @@ void OnPowerBroadcast(WPARAM event, LPARAM setting) {
   if (change->PowerSetting != kConsoleDisplayState || change->DataLength < sizeof(DWORD)) return;
   DWORD state = 0;
   CopyMemory(&state, change->Data, sizeof(state));
-  displaySleep.Report(FromConsoleDisplayState(state));
+  displaySleep.ReportConsoleState(FromConsoleDisplayState(state));
 }
 
 DisplayStateNotification::DisplayStateNotification(HWND window)

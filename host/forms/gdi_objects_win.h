@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "window_context_win.h"
+
 // Owners for the GDI objects the forms and controls draw with. Each gives back what it took in its
 // destructor, so objects declared in acquisition order are released in the reverse order.
 
@@ -39,23 +41,6 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
-};
-
-// A window's device context, held from construction to destruction.
-class WindowContext {
- public:
-  explicit WindowContext(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowContext() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowContext(const WindowContext&) = delete;
-  WindowContext& operator=(const WindowContext&) = delete;
-
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
 };
 
 // The screen's device context, for questions about the display.

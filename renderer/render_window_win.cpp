@@ -12,17 +12,14 @@ namespace {
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
-// True when the primary display now has the renderer's mode by this call. A refused switch asks
-// the loop to quit.
-bool ChangeDisplayMode() {
+// A refused switch asks the loop to quit.
+void ChangeDisplayMode() {
   DEVMODEA mode = {};
   mode.dmSize = sizeof(mode);
-  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return false;
+  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return;
   mode.dmPelsWidth = kRenderWidth;
   mode.dmPelsHeight = kRenderHeight;
-  if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) return true;
-  PostQuitMessage(0);
-  return false;
+  if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) PostQuitMessage(0);
 }
 
 LRESULT OnSysCommand(RendererRun& run, HWND window, WPARAM wParam, LPARAM lParam) {
@@ -101,12 +98,15 @@ RenderWindowClass::~RenderWindowClass() {
 }
 
 FullScreenDisplay::FullScreenDisplay(DisplayModeChoice choice)
-    : modeSwitched_(choice == DisplayModeChoice::kSwitchPrimary && ChangeDisplayMode()) {
+    : switchAsked_(choice == DisplayModeChoice::kSwitchPrimary) {
+  if (switchAsked_) ChangeDisplayMode();
   ShowCursor(FALSE);
 }
 
+// A switch that was asked for is undone even when it was refused: the registry's mode is what the
+// desktop had before the run, whatever a half-made change left.
 FullScreenDisplay::~FullScreenDisplay() {
-  if (modeSwitched_) ChangeDisplaySettingsA(nullptr, 0);
+  if (switchAsked_) ChangeDisplaySettingsA(nullptr, 0);
   ShowCursor(TRUE);
 }
 

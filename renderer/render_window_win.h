@@ -29,14 +29,14 @@ class RenderWindowClass {
 class FullScreenDisplay {
  public:
   explicit FullScreenDisplay(DisplayModeChoice choice);
-  // Gives back the mode, only a switch that succeeded (a kept mode may be another program's), and
+  // Gives back the mode when a switch was asked for (a kept mode may be another program's), and
   // then the cursor.
   ~FullScreenDisplay();
   FullScreenDisplay(const FullScreenDisplay&) = delete;
   FullScreenDisplay& operator=(const FullScreenDisplay&) = delete;
 
  private:
-  bool modeSwitched_;
+  bool switchAsked_;  // whether or not the system took it
 };
 
 // A window of the renderer's class, destroyed with this; its messages reach the run.

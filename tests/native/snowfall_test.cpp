@@ -47,11 +47,11 @@ TEST(Snowfall, SettledSnowHoldsSeveralBatchesOfFlakesComingCloser) {
   EXPECT_GT(counter.nearest, -121.0f) << "flakes born 121 to 180 away have come nearer";
 }
 
-// A flake drawn flakeScale times larger covers flakeScale² times the pixels, in an area whose
-// pixels shrink with its height as the flakes' projection does: so an area of any height shows
-// the share of it that snow covers on the saver's screen when flakesPerBatch × flakeScale² is the
-// saver's batch, to the nearest whole flake. Areas taller than the screen are not
-// distant, and keep the saver's flakes.
+// A flake's projection and the area both scale with the area's height, so a flake drawn
+// flakeScale times larger covers flakeScale² times the share of the area it would at full size.
+// The snow then covers the screen's share of any area when flakesPerBatch × flakeScale² is the
+// saver's batch, to the nearest whole flake. Areas taller than the screen are not distant and
+// keep the saver's flakes.
 TEST(DistantView, EveryAreaIsCoveredAsTheScreenIsWithFewerLargerFlakes) {
   for (int height = -1; height <= 1600; ++height) {
     const DistantView view = DistantViewFor(height);

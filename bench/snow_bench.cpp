@@ -30,7 +30,6 @@
 #include "display_pace.h"
 #include "fake_clock.h"
 #include "frame_timer.h"
-#include "frame_values.h"
 #include "gl_headers.h"
 #include "osmesa_canvas.h"
 #include "projection.h"
@@ -150,7 +149,6 @@ struct QuadVertex {
 };
 
 std::vector<QuadVertex> quadVertices;
-float lastArraySpawnTime = 0.0f;
 
 class QuadAppender final : public FlakeDrawer {
  public:
@@ -167,16 +165,13 @@ class QuadAppender final : public FlakeDrawer {
 
 // The renderer's frame with its per-flake begin/end pairs replaced by one draw call. Ageing and
 // removal are the flake list's own pass, so both ways keep the same flakes.
-void DrawFrameAsOneArray() {
+void DrawFrameAsOneArray(RendererState& state) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  if (frameTimer.total() - lastArraySpawnTime > kBatchIntervalSeconds) {
-    SpawnBatch();
-    lastArraySpawnTime = frameTimer.total();
-  }
+  if (TakeBatchTurn(state.frameTimer.total(), state.lastSpawnTime)) SpawnBatch(state);
   quadVertices.clear();
   QuadAppender appender;
-  flakeList->UpdateAndDraw(frameTotal, frameDelta, appender);
+  state.flakeList->UpdateAndDraw(state.frameTotal, state.frameDelta, appender);
   if (!quadVertices.empty()) {
     const QuadVertex* first = quadVertices.data();
     constexpr GLsizei kStride = sizeof(QuadVertex);
@@ -185,7 +180,6 @@ void DrawFrameAsOneArray() {
     glVertexPointer(3, GL_FLOAT, kStride, &first->x);
     glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(quadVertices.size()));
   }
-  SwapFrameBuffers();
 }
 
 // The part of every frame that does not depend on the flakes: clearing and finishing the buffer.
@@ -195,7 +189,6 @@ std::vector<double> TimeEmptyFrames(int frames) {
   for (int i = 0; i < frames; ++i) {
     const auto before = std::chrono::steady_clock::now();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    SwapFrameBuffers();
     glFinish();
     const auto after = std::chrono::steady_clock::now();
     frameMs.push_back(std::chrono::duration<double, std::milli>(after - before).count());
@@ -203,30 +196,29 @@ std::vector<double> TimeEmptyFrames(int frames) {
   return frameMs;
 }
 
-using FrameDrawer = void (*)();
+using FrameDrawer = void (*)(RendererState& state);
+
+void DrawRendererFrame(RendererState& state) { DrawFrame(state); }
 
 // Paced frames are timed from the start of one to the start of the next, the wait included, so
 // the table shows the intervals the display would get.
-RunResult Run(FrameDrawer drawFrame, const Options& options,
+RunResult Run(FrameDrawer drawFrame, GLuint texture, const Options& options,
               Pacing pacing = Pacing::AsFastAsPossible) {
   // Each run starts from the state of a fresh process, so both see the same flakes.
   SeedRandom(options.seed);
-  ResetFrameState();
-  frameTimer = FrameTimer();
-  lastArraySpawnTime = 0.0f;
+  RendererState state;
+  state.textureName = texture;
   // The clock moves by exactly one simulated frame per frame drawn, so every run sees the same
   // frame times whatever the machine's speed.
   FakeClock clock;
   clock.frequency = kSimulatedFramesPerSecond;
-  InitFlakes(clock);
-  InitRenderState();
+  InitFlakes(state, clock);
+  InitRenderState(state);
 
   auto advanceAndDraw = [&] {
     ++clock.counter;
-    frameTimer.Tick();
-    frameTotal = frameTimer.total();
-    frameDelta = frameTimer.delta();
-    drawFrame();
+    state.AdvanceFrame();
+    drawFrame(state);
     glFinish();
   };
 
@@ -238,7 +230,7 @@ RunResult Run(FrameDrawer drawFrame, const Options& options,
   // Reserved up front so that the bookkeeping adds no allocations to the measured frames.
   result.frameMs.reserve(options.measuredFrames);
   result.flakesAlive.reserve(options.measuredFrames);
-  const float simulatedStart = frameTimer.total();
+  const float simulatedStart = state.frameTimer.total();
   const std::uint64_t allocationsBefore = allocationCount.load();
   const std::clock_t cpuStart = std::clock();
   const auto wallStart = std::chrono::steady_clock::now();
@@ -250,18 +242,17 @@ RunResult Run(FrameDrawer drawFrame, const Options& options,
     if (pacing == Pacing::ToTheDisplay) pace.WaitForNextFrame();
     const auto after = std::chrono::steady_clock::now();
     result.frameMs.push_back(std::chrono::duration<double, std::milli>(after - before).count());
-    result.flakesAlive.push_back(flakeList->count);
+    result.flakesAlive.push_back(state.flakeList->count);
   }
   const auto wallEnd = std::chrono::steady_clock::now();
   const std::clock_t cpuEnd = std::clock();
   result.allocations = allocationCount.load() - allocationsBefore;
-  result.simulatedSeconds = frameTimer.total() - simulatedStart;
+  result.simulatedSeconds = state.frameTimer.total() - simulatedStart;
   result.wallSeconds = std::chrono::duration<double>(wallEnd - wallStart).count();
   result.cpuSeconds = static_cast<double>(cpuEnd - cpuStart) / CLOCKS_PER_SEC;
 
   result.lastPicture.resize(static_cast<std::size_t>(kWidth) * kHeight * 4);
   glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, result.lastPicture.data());
-  DestroyFlakes();
   return result;
 }
 
@@ -409,7 +400,7 @@ int main(int argc, char** argv) {
 
   OsMesaCanvas canvas(kWidth, kHeight);
   ResizeScene(kWidth, kHeight);
-  textureName = MakeFlakeTexture();
+  const GLuint texture = MakeFlakeTexture();
 
   std::printf("snow_bench: %dx%d OSMesa buffer, GL renderer \"%s\" (%s)\n", kWidth, kHeight,
               reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
@@ -419,19 +410,19 @@ int main(int argc, char** argv) {
               options.measuredFrames, options.seed);
   std::fflush(stdout);
 
-  const RunResult immediate = Run(DrawFrame, options);
+  const RunResult immediate = Run(DrawRendererFrame, texture, options);
 
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
   quadVertices.reserve(static_cast<std::size_t>(kFlakeCapacity) * 4);
-  const RunResult oneArray = Run(DrawFrameAsOneArray, options);
+  const RunResult oneArray = Run(DrawFrameAsOneArray, texture, options);
   glDisableClientState(GL_COLOR_ARRAY);
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
 
   std::optional<RunResult> paced;
-  if (options.paced) paced = Run(DrawFrame, options, Pacing::ToTheDisplay);
+  if (options.paced) paced = Run(DrawRendererFrame, texture, options, Pacing::ToTheDisplay);
 
   PrintHeader();
   PrintRow("immediate (DrawFrame)", immediate);

@@ -38,3 +38,6 @@ extern std::int16_t ZoomY;
 
 // The cursor display counter returned when the saver hid the mouse cursor.
 extern std::int32_t SavedCursorCount;
+// Whether start-up hid the mouse cursor for a saver run (started with /s), so that the run's end
+// shows it again.
+enum class RunCursor { kShown, kHidden };

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "renderer_state.h"
-
 namespace {
 
 // GUID_CONSOLE_DISPLAY_STATE, written out so that no GUID library is needed.
@@ -12,19 +10,19 @@ constexpr GUID kConsoleDisplayState = {
 
 }  // namespace
 
-void OnMonitorPowerCommand(LPARAM request) {
+void OnMonitorPowerCommand(DisplaySleep& sleep, LPARAM request) {
   if (const auto power = FromMonitorPowerCommand(static_cast<std::intptr_t>(request))) {
-    displaySleep.Report(*power);
+    sleep.ReportMonitorPowerRequest(*power);
   }
 }
 
-void OnPowerBroadcast(WPARAM event, LPARAM setting) {
+void OnPowerBroadcast(DisplaySleep& sleep, WPARAM event, LPARAM setting) {
   if (event != PBT_POWERSETTINGCHANGE || setting == 0) return;
   const auto* change = reinterpret_cast<const POWERBROADCAST_SETTING*>(setting);
   if (change->PowerSetting != kConsoleDisplayState || change->DataLength < sizeof(DWORD)) return;
   DWORD state = 0;
   CopyMemory(&state, change->Data, sizeof(state));
-  displaySleep.Report(FromConsoleDisplayState(state));
+  sleep.ReportConsoleState(FromConsoleDisplayState(state));
 }
 
 DisplayStateNotification::DisplayStateNotification(HWND window)

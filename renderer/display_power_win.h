@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
-// Hands the display power the system reports to the renderer's display sleep.
-void OnMonitorPowerCommand(LPARAM request);
-void OnPowerBroadcast(WPARAM event, LPARAM setting);
+#include "display_sleep.h"
+
+// Hands the display power the system reports to the run's display sleep.
+void OnMonitorPowerCommand(DisplaySleep& sleep, LPARAM request);
+void OnPowerBroadcast(DisplaySleep& sleep, WPARAM event, LPARAM setting);
 
 // Asks the system to tell the window when the console display goes off, dims or comes on; the
 // request is withdrawn when this goes. Without it the window still hears of monitor-power

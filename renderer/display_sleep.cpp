@@ -17,7 +17,16 @@ std::optional<DisplayPower> FromMonitorPowerCommand(std::intptr_t request) {
   return std::nullopt;
 }
 
-void DisplaySleep::Report(DisplayPower power) {
+void DisplaySleep::ReportConsoleState(DisplayPower power) {
+  consoleStateDelivered_ = true;
+  Change(power);
+}
+
+void DisplaySleep::ReportMonitorPowerRequest(DisplayPower power) {
+  if (!consoleStateDelivered_) Change(power);
+}
+
+void DisplaySleep::Change(DisplayPower power) {
   if (power == power_) return;
   power_ = power;
   if (power == DisplayPower::kOff) {

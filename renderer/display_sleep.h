@@ -17,15 +17,23 @@ std::optional<DisplayPower> FromMonitorPowerCommand(std::intptr_t request);
 
 // While the display is off nothing is drawn, and the frame timer stops with it: the snow goes on
 // where it was when the display comes back, with no frame that makes up for the dark time.
+// A monitor-power request need not darken anything (a remote session, a system that ignores it),
+// so where the system delivers the console display state, that state alone decides. Systems that
+// deliver it send the current value as soon as it is asked for.
 class DisplaySleep {
  public:
   explicit DisplaySleep(FrameTimer& timer) : timer_(timer) {}
 
   // Pauses or resumes the timer when the power changes; a repeated report changes nothing.
-  void Report(DisplayPower power);
+  void ReportConsoleState(DisplayPower power);
+  // Counts only while no console state has ever been delivered.
+  void ReportMonitorPowerRequest(DisplayPower power);
   bool drawing() const { return power_ == DisplayPower::kOn; }
 
  private:
+  void Change(DisplayPower power);
+
   FrameTimer& timer_;
   DisplayPower power_ = DisplayPower::kOn;
+  bool consoleStateDelivered_ = false;
 };

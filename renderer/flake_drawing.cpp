@@ -1,5 +1,4 @@
-// The flakes' GL half: each flake one textured square in immediate mode, at the frame's time.
-#include "frame_values.h"
+// The flakes' GL half: each flake one textured square in immediate mode.
 #include "gl_headers.h"
 #include "snow_flake.h"
 
@@ -30,7 +29,7 @@ void SnowFlake::Draw() const {
   glEnd();
 }
 
-void FlakeList::UpdateAndDraw() {
+void FlakeList::UpdateAndDraw(float total, float delta) {
   GlFlakeDrawer drawer;
-  UpdateAndDraw(frameTotal, frameDelta, drawer);
+  UpdateAndDraw(total, delta, drawer);
 }

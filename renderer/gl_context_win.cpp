@@ -1,8 +1,8 @@
-#include "gl_context.h"
+#include "gl_context_win.h"
 
 #include "projection.h"
-#include "render_frame.h"
-#include "render_window.h"
+#include "render_window_win.h"
+#include "renderer_run_win.h"
 
 namespace {
 
@@ -41,15 +41,20 @@ bool SetupPixelFormat(HDC deviceContext) {
   return SetPixelFormat(deviceContext, index, &format) != FALSE;
 }
 
-void InitGLContext(int width, int height) {
-  hDC = GetDC(hWnd);
-  if (!SetupPixelFormat(hDC)) PostQuitMessage(0);
-  // A context that cannot be made leaves a black window until the user closes it; nothing to
-  // report.
-  hRC = wglCreateContext(hDC);
-  wglMakeCurrent(hDC, hRC);
+GlContext::GlContext(HDC deviceContext) : context_(wglCreateContext(deviceContext)) {
+  wglMakeCurrent(deviceContext, context_);
+}
+
+GlContext::~GlContext() {
+  if (context_ == nullptr) return;
+  wglMakeCurrent(nullptr, nullptr);
+  wglDeleteContext(context_);
+}
+
+void InitGLContext(RendererRun& run, int width, int height) {
+  const HDC deviceContext = run.hDC.emplace(run.hWnd->get()).dc();
+  if (!SetupPixelFormat(deviceContext)) PostQuitMessage(0);
+  run.hRC.emplace(deviceContext);
   AskForOneSwapPerRefresh();
   ResizeScene(width, height);
 }
-
-void SwapFrameBuffers() { SwapBuffers(hDC); }

@@ -8,13 +8,12 @@
 #include "display_mode_choice.h"
 #include "display_power_win.h"
 #include "frame_pacer.h"
-#include "frame_values.h"
 #include "frame_wait_win.h"
-#include "gl_context.h"
+#include "gl_context_win.h"
 #include "random.h"
 #include "render_frame.h"
-#include "render_window.h"
-#include "renderer_state.h"
+#include "render_window_win.h"
+#include "renderer_run_win.h"
 #include "snow_batch.h"
 #include "system_clock.h"
 #include "texture.h"
@@ -25,23 +24,23 @@ constexpr int kWindowCreationFailed = 1;
 
 const SystemClock systemClock;
 
-void InitScene(HWND window) {
+void InitScene(RendererRun& run) {
   SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
-  hWnd = window;
-  GetClientRect(hWnd, &clientRect);
-  InitGLContext(clientRect.right, clientRect.bottom);
-  LoadTextures();
-  InitFlakes(systemClock);
-  InitRenderState();
+  GetClientRect(run.hWnd->get(), &run.clientRect);
+  InitGLContext(run, run.clientRect.right, run.clientRect.bottom);
+  run.textureName = LoadTextures();
+  InitFlakes(run, systemClock);
+  InitRenderState(run);
 }
 
 // Handles every waiting message before anything else; with the queue empty it draws a frame, or
 // waits for the frame's time or the next message. While the display is off it only waits for
-// messages. Returns the quit message's code.
-int DrawUntilQuit() {
+// messages. Returns the quit message's code. The frame wait and the display-state notification
+// are released here, before the window and context they served.
+int DrawUntilQuit(RendererRun& run) {
   FramePacer pacer(systemClock, ReportedRefreshHertz());
   const FrameWait frameWait;
-  const DisplayStateNotification displayState(hWnd);
+  const DisplayStateNotification displayState(run.hWnd->get());
   MSG message;
   for (;;) {
     if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -50,7 +49,7 @@ int DrawUntilQuit() {
       DispatchMessageA(&message);
       continue;
     }
-    if (!displaySleep.drawing()) {
+    if (!run.displaySleep.drawing()) {
       frameWait.ForMessage();
       continue;
     }
@@ -60,34 +59,22 @@ int DrawUntilQuit() {
       continue;
     }
     pacer.FrameBegins();
-    frameTimer.Tick();
-    frameTotal = frameTimer.total();
-    frameDelta = frameTimer.delta();
-    DrawFrame(renderLayout.views);
+    run.AdvanceFrame();
+    DrawFrame(run, run.renderLayout.views);
+    SwapBuffers(run.hDC->dc());
   }
-}
-
-// The frame wait and the display-state notification are released before the window and context
-// they served.
-int RunMessageLoop() {
-  const int exitCode = DrawUntilQuit();
-  Teardown();
-  DestroyFlakes();
-  return exitCode;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR argumentText, int) {
-  HWND window = CreateRenderWindow(
-      kRendererWindowTitle, ReadDisplayModeChoice(argumentText != nullptr ? argumentText : ""),
-      instance);
-  if (window == nullptr) {
-    // The display mode and the cursor were taken before the window failed; give them back.
-    RestoreDisplay();
-    UnregisterClassA(kRendererWindowTitle, instance);
+  // Whatever the run took, at a failed start or after the loop, it gives back when it goes.
+  RendererRun run;
+  if (!CreateRenderWindow(run, kRendererWindowTitle,
+                          ReadDisplayModeChoice(argumentText != nullptr ? argumentText : ""),
+                          instance)) {
     return kWindowCreationFailed;
   }
-  InitScene(window);
-  return RunMessageLoop();
+  InitScene(run);
+  return DrawUntilQuit(run);
 }

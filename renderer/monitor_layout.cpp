@@ -37,11 +37,12 @@ RenderLayout PlanRenderLayout(DisplayModeChoice choice, const std::vector<Screen
   return layout;
 }
 
-std::optional<RenderLayout> ReplanRenderLayout(DisplayModeChoice choice,
-                                               const std::vector<ScreenRect>& monitors,
+std::optional<RenderLayout> ReplanRenderLayout(const std::vector<ScreenRect>& monitors,
                                                const RenderLayout& current) {
   if (monitors.empty()) return std::nullopt;
-  RenderLayout next = PlanRenderLayout(choice, monitors);
+  // The fixed window fits only the mode the renderer set at the start; a monitor left after a
+  // change has a mode of its own, and the fixed window would leave the rest of it showing.
+  RenderLayout next = PlanRenderLayout(DisplayModeChoice::kKeepEveryMonitor, monitors);
   if (next == current) return std::nullopt;
   return next;
 }

@@ -40,12 +40,12 @@ struct RenderLayout {
 // included, with a view per monitor.
 RenderLayout PlanRenderLayout(DisplayModeChoice choice, const std::vector<ScreenRect>& monitors);
 
-// The layout to take when the monitors have changed during a run, planned with the run's choice;
-// nothing when the window and its views stay as they are: the same layout (the notice of the
+// The layout to take when the monitors have changed during a run: each monitor covered where it
+// now lies, whatever the run's choice, since a monitor left after a change has its own mode.
+// Nothing when the window and its views stay as they are: the same layout (the notice of the
 // renderer's own switch, or of a change elsewhere), or monitors that could not be read, which
 // must not shrink a window over several monitors to the fixed one.
-std::optional<RenderLayout> ReplanRenderLayout(DisplayModeChoice choice,
-                                               const std::vector<ScreenRect>& monitors,
+std::optional<RenderLayout> ReplanRenderLayout(const std::vector<ScreenRect>& monitors,
                                                const RenderLayout& current);
 
 // The renderer's fixed window and display mode.

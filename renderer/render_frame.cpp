@@ -7,18 +7,17 @@
 #include "snow_flake.h"
 
 namespace {
-float lastSpawnTime = 0.0f;
 
 // Every living flake once more, as it stands after this frame's move.
-void DrawFlakesAgain() {
-  for (const SnowFlake* flake = flakeList->head; flake != nullptr; flake = flake->next) {
+void DrawFlakesAgain(const FlakeList& flakes) {
+  for (const SnowFlake* flake = flakes.head; flake != nullptr; flake = flake->next) {
     flake->Draw();
   }
 }
 
 }  // namespace
 
-void InitRenderState() {
+void InitRenderState(const RendererState& state) {
   glShadeModel(GL_SMOOTH);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
   glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
@@ -30,22 +29,17 @@ void InitRenderState() {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, textureName);
+  glBindTexture(GL_TEXTURE_2D, state.textureName);
 }
 
-void DrawFrame(std::span<const MonitorView> views) {
+void DrawFrame(RendererState& state, std::span<const MonitorView> views) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  if (TakeBatchTurn(frameTimer.total(), lastSpawnTime)) SpawnBatch();
+  if (TakeBatchTurn(state.frameTimer.total(), state.lastSpawnTime)) SpawnBatch(state);
   if (!views.empty()) ProjectOnto(views.front());
-  flakeList->UpdateAndDraw();
+  state.flakeList->UpdateAndDraw(state.frameTotal, state.frameDelta);
   for (std::size_t next = 1; next < views.size(); ++next) {
     ProjectOnto(views[next]);
-    DrawFlakesAgain();
+    DrawFlakesAgain(*state.flakeList);
   }
-  SwapFrameBuffers();
 }
-
-void DrawFrame() { DrawFrame({}); }
-
-void ResetFrameState() { lastSpawnTime = 0.0f; }

@@ -1,54 +1,41 @@
-#include "render_window.h"
+#include "render_window_win.h"
 
 #include <optional>
 
 #include "display_power_win.h"
+#include "monitor_layout.h"
 #include "monitors_win.h"
-
-HINSTANCE hInstance = nullptr;
-HWND hWnd = nullptr;
-HDC hDC = nullptr;
-HGLRC hRC = nullptr;
-RECT clientRect = {};
-RenderLayout renderLayout;
+#include "renderer_run_win.h"
 
 namespace {
-
-// Only a mode the renderer changed is given back: a kept one may be another program's.
-bool modeSwitched = false;
-// The run's choice, kept to lay the window out again when the monitors change.
-DisplayModeChoice modeChoice = DisplayModeChoice::kSwitchPrimary;
 
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
-void RegisterRenderClass(HINSTANCE instance) {
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = RendererWndProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));      // IDI_APPLICATION
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kRendererWindowTitle;
-  // A class left registered by an earlier failure is as good as a new one.
-  RegisterClassA(&windowClass);
+// A refused switch asks the loop to quit.
+void ChangeDisplayMode() {
+  DEVMODEA mode = {};
+  mode.dmSize = sizeof(mode);
+  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return;
+  mode.dmPelsWidth = kRenderWidth;
+  mode.dmPelsHeight = kRenderHeight;
+  if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) PostQuitMessage(0);
 }
 
-LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT OnSysCommand(RendererRun& run, HWND window, WPARAM wParam, LPARAM lParam) {
   // The system would start a screen saver over ours; refuse it.
   if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
   // The display's power is noted and still left to the system to change.
-  if ((wParam & 0xFFF0) == SC_MONITORPOWER) OnMonitorPowerCommand(lParam);
+  if ((wParam & 0xFFF0) == SC_MONITORPOWER) OnMonitorPowerCommand(run.displaySleep, lParam);
   return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
-void OnSize(LPARAM lParam) {
+void OnSize(RendererRun& run, HWND window, LPARAM lParam) {
   // Full screen keeps the layout made at start-up; a window is one view of its client area.
   if (kFullScreen) return;
   const ScreenRect client{0, 0, LOWORD(lParam), HIWORD(lParam)};
-  renderLayout = PlanRenderLayout(DisplayModeChoice::kKeepEveryMonitor, {client});
-  GetClientRect(hWnd, &clientRect);
+  run.renderLayout = PlanRenderLayout(DisplayModeChoice::kKeepEveryMonitor, {client});
+  GetClientRect(window, &run.clientRect);
 }
 
 // The window's outer rectangle that gives it the area as its client area.
@@ -60,17 +47,16 @@ RECT WindowFrame(const ScreenRect& area, DWORD style) {
 
 // A monitor added, removed or given another mode: the window moves over the monitors as they now
 // are, and the next frame draws into their views.
-void OnDisplayChange(HWND window) {
+void OnDisplayChange(RendererRun& run, HWND window) {
   // A window is laid out by its own size instead.
   if (!kFullScreen) return;
-  const std::optional<RenderLayout> next =
-      ReplanRenderLayout(modeChoice, MonitorRects(), renderLayout);
+  const std::optional<RenderLayout> next = ReplanRenderLayout(MonitorRects(), run.renderLayout);
   if (!next) return;
-  renderLayout = *next;
-  const RECT frame = WindowFrame(renderLayout.window, kFullScreenStyle);
+  run.renderLayout = *next;
+  const RECT frame = WindowFrame(run.renderLayout.window, kFullScreenStyle);
   SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
                frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  GetClientRect(window, &clientRect);
+  GetClientRect(window, &run.clientRect);
 }
 
 void OnPaint(HWND window) {
@@ -83,53 +69,89 @@ void OnKeyDown(WPARAM key) {
   if (key == VK_ESCAPE) PostQuitMessage(0);
 }
 
-}  // namespace
-
-void ChangeDisplayMode() {
-  DEVMODEA mode = {};
-  mode.dmSize = sizeof(mode);
-  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return;
-  mode.dmPelsWidth = kRenderWidth;
-  mode.dmPelsHeight = kRenderHeight;
-  if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) PostQuitMessage(0);
+// The run a window was created for; null for the few messages that come before its creation data.
+RendererRun* RunOf(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  return reinterpret_cast<RendererRun*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-HWND CreateRenderWindow(const char* title, DisplayModeChoice choice, HINSTANCE instance) {
-  RegisterRenderClass(instance);
+}  // namespace
+
+RenderWindowClass::RenderWindowClass(HINSTANCE instance) : instance_(instance) {
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = RendererWndProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));      // IDI_APPLICATION
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = kRendererWindowTitle;
+  // A refused registration shows as a window that cannot be made.
+  atom_ = RegisterClassA(&windowClass);
+}
+
+RenderWindowClass::~RenderWindowClass() {
+  if (atom_ != 0) UnregisterClassA(kRendererWindowTitle, instance_);
+}
+
+FullScreenDisplay::FullScreenDisplay(DisplayModeChoice choice)
+    : switchAsked_(choice == DisplayModeChoice::kSwitchPrimary) {
+  if (switchAsked_) ChangeDisplayMode();
+  ShowCursor(FALSE);
+}
+
+// A switch that was asked for is undone even when it was refused: the registry's mode is what the
+// desktop had before the run, whatever a half-made change left.
+FullScreenDisplay::~FullScreenDisplay() {
+  if (switchAsked_) ChangeDisplaySettingsA(nullptr, 0);
+  ShowCursor(TRUE);
+}
+
+RenderWindow::RenderWindow(RendererRun& run, const char* title, DWORD style) {
+  const RECT frame = WindowFrame(run.renderLayout.window, style);
+  window_ = CreateWindowExA(0, kRendererWindowTitle, title, style, frame.left, frame.top,
+                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                            run.hInstance, &run);
+}
+
+RenderWindow::~RenderWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool CreateRenderWindow(RendererRun& run, const char* title, DisplayModeChoice choice,
+                        HINSTANCE instance) {
+  run.windowClass.emplace(instance);
   DWORD style = kWindowedStyle;
   if (kFullScreen) {
     style = kFullScreenStyle;
-    if (choice == DisplayModeChoice::kSwitchPrimary) {
-      ChangeDisplayMode();
-      modeSwitched = true;
-    }
-    ShowCursor(FALSE);
+    run.fullScreen.emplace(choice);
   }
-  hInstance = instance;
-  modeChoice = choice;
+  run.hInstance = instance;
   // The switch moves and resizes the monitors, so they are read after it.
-  renderLayout = PlanRenderLayout(choice, MonitorRects());
-  const RECT frame = WindowFrame(renderLayout.window, style);
-  HWND window = CreateWindowExA(0, kRendererWindowTitle, title, style, frame.left, frame.top,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                nullptr, instance, nullptr);
-  if (window == nullptr) return nullptr;
+  run.renderLayout = PlanRenderLayout(choice, MonitorRects());
+  const HWND window = run.hWnd.emplace(run, title, style).get();
+  if (window == nullptr) return false;
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
   SetFocus(window);
-  return window;
+  return true;
 }
 
 LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  RendererRun* const run = RunOf(window, message, lParam);
+  if (run == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
     case WM_CLOSE:
       PostQuitMessage(0);
       return 0;
     case WM_SIZE:
-      OnSize(lParam);
+      OnSize(*run, window, lParam);
       return 0;
     case WM_DISPLAYCHANGE:
-      OnDisplayChange(window);
+      OnDisplayChange(*run, window);
       return 0;
     case WM_PAINT:
       OnPaint(window);
@@ -138,36 +160,11 @@ LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARA
       OnKeyDown(wParam);
       return 0;
     case WM_SYSCOMMAND:
-      return OnSysCommand(window, wParam, lParam);
+      return OnSysCommand(*run, window, wParam, lParam);
     case WM_POWERBROADCAST:
-      OnPowerBroadcast(wParam, lParam);
+      OnPowerBroadcast(run->displaySleep, wParam, lParam);
       return DefWindowProcA(window, message, wParam, lParam);
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
-}
-
-void RestoreDisplay() {
-  if (!kFullScreen) return;
-  if (modeSwitched) ChangeDisplaySettingsA(nullptr, 0);
-  modeSwitched = false;
-  ShowCursor(TRUE);
-}
-
-void Teardown() {
-  if (hRC != nullptr) {
-    wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(hRC);
-    hRC = nullptr;
-  }
-  if (hDC != nullptr) {
-    ReleaseDC(hWnd, hDC);
-    hDC = nullptr;
-  }
-  if (hWnd != nullptr) {
-    DestroyWindow(hWnd);
-    hWnd = nullptr;
-  }
-  RestoreDisplay();
-  UnregisterClassA(kRendererWindowTitle, hInstance);
 }

@@ -1,10 +1,8 @@
 #include "bitmap_win.h"
-#include "renderer_state.h"
 #include "shared_names.h"
 #include "texture.h"
 
-bool LoadTextures() {
+GLuint LoadTextures() {
   const std::unique_ptr<ImageRecord> image = LoadBitmapFile(kWorkingBitmap);
-  if (image) textureName = MakeTexture(*image);
-  return true;
+  return image ? MakeTexture(*image) : 0;
 }

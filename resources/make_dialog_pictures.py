@@ -5,7 +5,9 @@
                       darker grey at the right; the panel behind the music choices is tiled with it
     mark_off.bmp      12 x 12, 24 bits: an empty grey square, a music source not chosen
     mark_on.bmp       12 x 12, 24 bits: the same square filled with blue, the chosen source
-    pointing_hand.cur 32 x 32 monochrome cursor, a pointing hand, hot spot at the fingertip (12, 10)
+    pointing_hand.cur monochrome cursor, a pointing hand, hot spot at the fingertip: 32 x 32 with
+                      the hot spot at (12, 10), and the same hand drawn at 40, 48 and 64 pixels
+                      for displays scaled to 125, 150 and 200 %
 
     python3 make_dialog_pictures.py [output folder]
 
@@ -29,6 +31,7 @@ MARK_FACE = (255, 255, 255)
 MARK_FILL = (40, 80, 200)
 
 CURSOR_SIZE = 32
+CURSOR_SIZES = (32, 40, 48, 64)
 HOT_SPOT = (12, 10)
 
 
@@ -63,13 +66,19 @@ def mark(chosen):
     return rows
 
 
-def hand_shape():
-    """The hand as a set of (x, y) pixels: the index finger up from its tip at the hot spot,
-    three bent fingers and the thumb below, and the palm."""
+def scaled(edge, size):
+    """An edge of the 32-pixel drawing at size: each edge scaled on its own, halves rounded up,
+    so the parts of the hand still meet and every stroke stays whole pixels."""
+    return (edge * size * 2 + CURSOR_SIZE) // (CURSOR_SIZE * 2)
+
+
+def hand_shape(size):
+    """The hand as a set of (x, y) pixels at size: the index finger up from its tip at the hot
+    spot, three bent fingers and the thumb below, and the palm."""
     inside = set()
     def box(left, top, right, bottom):
-        for y in range(top, bottom + 1):
-            for x in range(left, right + 1):
+        for y in range(scaled(top, size), scaled(bottom + 1, size)):
+            for x in range(scaled(left, size), scaled(right + 1, size)):
                 inside.add((x, y))
     tip_x, tip_y = HOT_SPOT
     box(tip_x - 1, tip_y, tip_x + 1, tip_y)       # rounded fingertip
@@ -81,31 +90,45 @@ def hand_shape():
     return inside
 
 
-def cursor():
-    """A .cur file with one 32 x 32 monochrome image: white hand, black outline, the rest clear."""
-    hand = hand_shape()
+def cursor_image(size):
+    """One monochrome image of the .cur: white hand, a black outline one pixel wide, the rest
+    clear."""
+    hand = hand_shape(size)
     def outlined(x, y):
         return any((x + dx, y + dy) in hand for dx in (-1, 0, 1) for dy in (-1, 0, 1))
     # Monochrome cursors combine two masks: AND 0 / XOR 0 is black, AND 0 / XOR 1 white,
-    # AND 1 / XOR 0 the screen below.
+    # AND 1 / XOR 0 the screen below. Rows are padded to four bytes.
+    row_bytes = (size + 31) // 32 * 4
     xor_rows, and_rows = [], []
-    for y in range(CURSOR_SIZE):
+    for y in range(size):
         xor_bits, and_bits = 0, 0
-        for x in range(CURSOR_SIZE):
-            bit = 1 << (CURSOR_SIZE - 1 - x)
+        for x in range(size):
+            bit = 1 << (row_bytes * 8 - 1 - x)
             if (x, y) in hand:
                 xor_bits |= bit
             elif not outlined(x, y):
                 and_bits |= bit
-        xor_rows.append(struct.pack(">I", xor_bits))
-        and_rows.append(struct.pack(">I", and_bits))
+        for x in range(size, row_bytes * 8):
+            and_bits |= 1 << (row_bytes * 8 - 1 - x)
+        xor_rows.append(xor_bits.to_bytes(row_bytes, "big"))
+        and_rows.append(and_bits.to_bytes(row_bytes, "big"))
     # The image is stored bottom row first, its header counting both masks in the height.
-    header = struct.pack("<IiiHHIIiiII", 40, CURSOR_SIZE, CURSOR_SIZE * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
     palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
-    image = header + palette + b"".join(reversed(xor_rows)) + b"".join(reversed(and_rows))
-    directory = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", CURSOR_SIZE, CURSOR_SIZE, 2, 0, *HOT_SPOT, len(image), 6 + 16)
-    return directory + entry + image
+    return header + palette + b"".join(reversed(xor_rows)) + b"".join(reversed(and_rows))
+
+
+def cursor():
+    """A .cur file with one image for each of CURSOR_SIZES."""
+    images = [cursor_image(size) for size in CURSOR_SIZES]
+    directory = struct.pack("<HHH", 0, 2, len(images))
+    offset = len(directory) + 16 * len(images)
+    entries = b""
+    for size, image in zip(CURSOR_SIZES, images):
+        hot_spot = (scaled(HOT_SPOT[0], size), scaled(HOT_SPOT[1], size))
+        entries += struct.pack("<BBBBHHII", size, size, 2, 0, *hot_spot, len(image), offset)
+        offset += len(image)
+    return directory + entries + b"".join(images)
 
 
 def main():

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes host.ico: the program icon, a six-armed white flake on a night-blue disc, at every size
-Explorer, the Start menu and the uninstall list ask for (16, 24, 32, 48 and 256 pixels).
+Explorer, the Start menu and the uninstall list ask for (16, 24, 32, 48 and 256 pixels), and the
+window icons of displays scaled to 125 % and 200 % (20, 40 and 64).
 
 Standard library only; the output is byte-for-byte reproducible.
     python3 resources/make_icon.py resources/host.ico
@@ -10,7 +11,7 @@ import struct
 import sys
 import zlib
 
-SIZES = (16, 24, 32, 48, 256)
+SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 DESIGN = 32  # the drawing is laid out on a 32 x 32 grid and scaled to each size
 NIGHT = (0x10, 0x20, 0x40)  # red, green, blue
 # The flake's centre falls on a pixel corner (every size is even), so a stroke narrower than two

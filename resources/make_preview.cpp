@@ -12,7 +12,6 @@
 
 #include "bitmap_header.h"
 #include "frame_timer.h"
-#include "frame_values.h"
 #include "image_record.h"
 #include "projection.h"
 #include "random.h"
@@ -75,9 +74,6 @@ bool WritePpm(const char* path, const std::vector<std::uint8_t>& rgba) {
 
 }  // namespace
 
-// OSMesa draws straight into the buffer; there is nothing to present.
-void SwapFrameBuffers() {}
-
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr, "usage: make_preview snow_flake.bmp out.ppm\n");
@@ -97,20 +93,18 @@ int main(int argc, char** argv) {
   }
   SeedRandom(kSeed);
   ResizeScene(kWidth, kHeight);
-  textureName = MakeTexture(image);
   SteppingClock clock;
-  InitFlakes(clock);
-  InitRenderState();
+  RendererState state;
+  state.textureName = MakeTexture(image);
+  InitFlakes(state, clock);
+  InitRenderState(state);
   for (int frame = 1; frame <= kSimulatedFrames; ++frame) {
     clock.frame = frame;
-    frameTimer.Tick();
-    frameTotal = frameTimer.total();
-    frameDelta = frameTimer.delta();
-    DrawFrame();
+    state.AdvanceFrame();
+    DrawFrame(state);
   }
   glFinish();
   const bool written = WritePpm(argv[2], rgba);
-  DestroyFlakes();
   OSMesaDestroyContext(context);
   return written ? 0 : 1;
 }

@@ -56,8 +56,8 @@ class FlakeList {
   // Ages and moves every flake oldest first and hands each one still alive to the drawer; a
   // flake whose life is over is destroyed undrawn.
   void UpdateAndDraw(float total, float delta, FlakeDrawer& drawer);
-  // The same pass at the renderer's frame time, drawn with GL; the renderer defines it.
-  void UpdateAndDraw();
+  // The same pass drawn with GL; the renderer defines it.
+  void UpdateAndDraw(float total, float delta);
 
   SnowFlake* head = nullptr;
   SnowFlake* tail = nullptr;

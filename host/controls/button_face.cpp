@@ -17,8 +17,9 @@ constexpr int kNudgeTwips = 1;
 // The caption is lifted by half of this above the vertical centre.
 constexpr int kCaptionLiftTwips = 20;
 
+// Fractions of a twip arise at dots per inch that do not divide 1440.
 struct TwipsRect {
-  int x, y, width, height;
+  double x, y, width, height;
 };
 
 struct TwipsPiece {
@@ -26,10 +27,10 @@ struct TwipsPiece {
   TwipsRect destination;
 };
 
-std::array<TwipsPiece, 8> TwipsPieces(int width, int height) {
-  constexpr int c = kCornerTwips, n = kNudgeTwips;
-  const int right = width - c, bottom = height - c;
-  const int across = width - 2 * c, down = height - 2 * c;
+std::array<TwipsPiece, 8> TwipsPieces(double width, double height) {
+  constexpr double c = kCornerTwips, n = kNudgeTwips;
+  const double right = width - c, bottom = height - c;
+  const double across = width - 2 * c, down = height - 2 * c;
   return {{
       {{0, 0, c, c}, {n, n, c, c}},
       {{c, n, kInnerWidthTwips, c}, {c, n, across, c}},
@@ -42,8 +43,9 @@ std::array<TwipsPiece, 8> TwipsPieces(int width, int height) {
   }};
 }
 
-PixelRect ToPixels(const TwipsRect& r) {
-  return {TwipsToPixels(r.x), TwipsToPixels(r.y), TwipsToPixels(r.width), TwipsToPixels(r.height)};
+PixelRect ToPixels(const TwipsRect& r, int dpi) {
+  return {TwipsToPixels(r.x, dpi), TwipsToPixels(r.y, dpi), TwipsToPixels(r.width, dpi),
+          TwipsToPixels(r.height, dpi)};
 }
 
 // Upper-case hex digits, at least six of them.
@@ -62,13 +64,11 @@ std::uint16_t Channel(std::wstring_view pair) {
 
 }  // namespace
 
-int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
-std::vector<FacePiece> FacePieces(PixelSize face) {
+std::vector<FacePiece> FacePieces(PixelSize face, int dpi) {
   std::vector<FacePiece> pieces;
   for (const TwipsPiece& piece :
-       TwipsPieces(face.width * kTwipsPerPixel, face.height * kTwipsPerPixel)) {
-    const FacePiece converted{ToPixels(piece.source), ToPixels(piece.destination)};
+       TwipsPieces(PixelsToTwips(face.width, dpi), PixelsToTwips(face.height, dpi))) {
+    const FacePiece converted{ToPixels(piece.source, dpi), ToPixels(piece.destination, dpi)};
     if (converted.destination.width <= 0 || converted.destination.height <= 0) continue;
     pieces.push_back(converted);
   }
@@ -97,9 +97,10 @@ GradientVertices FillGradient(PixelSize face, bool reversed) {
   return vertices;
 }
 
-CaptionBox PlaceCaption(PixelSize face) {
-  const int height = face.height * kTwipsPerPixel;
-  return {0, (height - kCaptionHeightTwips - kCaptionLiftTwips) / 2.0, face.width * kTwipsPerPixel};
+CaptionBox PlaceCaption(PixelSize face, int dpi) {
+  const double height = PixelsToTwips(face.height, dpi);
+  return {0, (height - kCaptionHeightTwips - kCaptionLiftTwips) / 2.0,
+          static_cast<int>(std::lround(PixelsToTwips(face.width, dpi)))};
 }
 
 ButtonFont DesignFont() { return FormFont(); }

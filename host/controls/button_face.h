@@ -7,17 +7,16 @@
 #include <vector>
 
 #include "forms/background_style.h"
+#include "forms/dpi_scale.h"
 #include "forms/font_description.h"
 
 // The look of the owner-drawn button: which face image, how the face is laid out in pixels, and
 // the painter that puts it on the screen. Geometry is given by the forms runtime in twips; the
-// painter works in pixels, so everything here is converted once, at 15 twips per pixel.
+// painter works in pixels, so everything here is converted once, at the button's dots per inch
+// (15 twips per pixel at 96 dpi).
 
-inline constexpr int kTwipsPerPixel = 15;
-// Twips to the nearest whole pixel.
-int TwipsToPixels(double twips);
-
-// The six face images, 64 x 25 pixels each; only their outer 4-pixel ring is ever drawn.
+// The six face images, 64 x 25 pixels each at 96 dpi (and made for each other dpi at that size
+// scaled); only their outer 4-pixel ring is ever drawn.
 enum class FaceImage { Normal, HighLight, Pressed, Selected, HighLightSelect, Disable };
 
 inline constexpr int kFaceImageWidthPixels = 64;
@@ -46,8 +45,9 @@ struct FacePiece {
 
 // The border ring for a face of the given size, in drawing order (corners and edges clockwise
 // from the top left). An edge whose length comes out zero or negative, on a face narrower or
-// lower than two corners, is left out rather than drawn mirrored.
-std::vector<FacePiece> FacePieces(PixelSize face);
+// lower than two corners, is left out rather than drawn mirrored. The face and its image are
+// both at dpi.
+std::vector<FacePiece> FacePieces(PixelSize face, int dpi = kDesignDpi);
 
 // A vertex of the gradient layer in the layout the system's gradient fill takes: 16-bit channels
 // whose high byte is the colour (0xC6 -> 0xC600).
@@ -89,7 +89,7 @@ struct CaptionBox {
 inline constexpr int kCaptionHeightTwips = 195;
 
 // The caption across the full width, centred vertically and lifted by 10 twips.
-CaptionBox PlaceCaption(PixelSize face);
+CaptionBox PlaceCaption(PixelSize face, int dpi = kDesignDpi);
 
 // Everything one composition of the face needs: clear, gradient, border pieces, show.
 struct FaceComposition {

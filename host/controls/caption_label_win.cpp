@@ -13,17 +13,26 @@ constexpr UINT kTextFormat = DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
 CaptionLabel::CaptionLabel() { SetFont(DesignFont()); }
 
 bool CaptionLabel::SetFont(const ButtonFont& font) {
-  OwnedFont created = CreateScreenFont(font);
+  OwnedFont created = CreateFontForDpi(font, dpi_);
   if (!created) return false;
   font_ = std::move(created);
+  description_ = font;
+  return true;
+}
+
+bool CaptionLabel::SetDpi(int dpi) {
+  OwnedFont created = CreateFontForDpi(description_, dpi);
+  if (!created) return false;
+  font_ = std::move(created);
+  dpi_ = dpi;
   return true;
 }
 
 void CaptionLabel::Place(const CaptionBox& box) {
-  const LONG left = TwipsToPixels(box.leftTwips);
-  const LONG top = TwipsToPixels(box.topTwips);
-  box_ = {left, top, left + TwipsToPixels(box.widthTwips),
-          top + TwipsToPixels(kCaptionHeightTwips)};
+  const LONG left = TwipsToPixels(box.leftTwips, dpi_);
+  const LONG top = TwipsToPixels(box.topTwips, dpi_);
+  box_ = {left, top, left + TwipsToPixels(box.widthTwips, dpi_),
+          top + TwipsToPixels(kCaptionHeightTwips, dpi_)};
 }
 
 void CaptionLabel::Draw(HDC dc) const {

@@ -17,6 +17,8 @@ class CaptionLabel {
   void SetText(const std::wstring& text) { text_ = text; }
   // False, keeping the previous font, when the system refuses the new one.
   bool SetFont(const ButtonFont& font);
+  // The font made again for the dots per inch of the button's monitor; places are given at it.
+  bool SetDpi(int dpi);
   void SetColour(COLORREF colour) { colour_ = colour; }
   void SetLook(CaptionLook look) { look_ = look; }
   void Place(const CaptionBox& box);
@@ -27,6 +29,8 @@ class CaptionLabel {
   void DrawGreyed(HDC dc) const;
 
   std::wstring text_;
+  ButtonFont description_;
+  int dpi_ = kDesignDpi;
   OwnedFont font_;
   COLORREF colour_ = RGB(0, 0, 0);
   CaptionLook look_ = CaptionLook::Enabled;

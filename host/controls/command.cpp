@@ -99,8 +99,9 @@ void Command::SetVisible(std::uint8_t visible) {
   Try([&] { container_.PropertyChanged(L"Visible"); });
 }
 
-void Command::SizeChanged(PixelSize size) {
+void Command::SizeChanged(PixelSize size, int dpi) {
   size_ = size;
+  dpi_ = dpi;
   ApplyEnabledLook();
 }
 
@@ -253,10 +254,10 @@ bool Command::PaintFace(FaceImage image) {
   } else if (viewState_ == ViewState::Hovered) {
     gradientReversed_ = true;
   }
-  const FaceComposition composition{image, gradientReversed_,
-                                    FillGradient(size_, gradientReversed_), FacePieces(size_)};
+  const FaceComposition composition{
+      image, gradientReversed_, FillGradient(size_, gradientReversed_), FacePieces(size_, dpi_)};
   const bool composed = Try([&] { face_.Compose(composition); });
-  const bool placed = Try([&] { face_.PlaceCaption(PlaceCaption(size_)); });
+  const bool placed = Try([&] { face_.PlaceCaption(PlaceCaption(size_, dpi_)); });
   return composed && placed;
 }
 

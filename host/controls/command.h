@@ -75,8 +75,9 @@ class Command {
   std::uint8_t Visible();
   void SetVisible(std::uint8_t visible);
 
-  // Notifications from the container and the control's window.
-  void SizeChanged(PixelSize size);
+  // Notifications from the container and the control's window. The size is in pixels at the
+  // dots per inch of the control's monitor.
+  void SizeChanged(PixelSize size, int dpi = kDesignDpi);
   void FocusGained();
   void FocusLost();
   void MouseDown(MouseButton button);
@@ -134,6 +135,7 @@ class Command {
   bool gradientReversed_ = false;
 
   PixelSize size_ = kDesignSize;
+  int dpi_ = kDesignDpi;
   std::wstring caption_ = L"Command";
   ButtonFont font_ = DesignFont();
   std::uint32_t captionColour_ = 0;

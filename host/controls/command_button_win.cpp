@@ -67,7 +67,15 @@ void CommandButton::OnFocusGained() {
 
 void CommandButton::OnFocusLost() { command_.FocusLost(); }
 
-void CommandButton::OnSize(SIZE size) { command_.SizeChanged({size.cx, size.cy}); }
+void CommandButton::SetDpi(int dpi) {
+  dpi_ = dpi;
+  painter_.SetDpi(dpi);
+  if (window() == nullptr) return;
+  const SIZE size = ClientSize();
+  command_.SizeChanged({size.cx, size.cy}, dpi_);
+}
+
+void CommandButton::OnSize(SIZE size) { command_.SizeChanged({size.cx, size.cy}, dpi_); }
 
 void CommandButton::OnTimer(UINT_PTR id) {
   if (id != kPointerPollTimer) return;

@@ -11,6 +11,18 @@ namespace {
 
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+// The messages of a mouse button going down or up.
+struct ButtonMessage {
+  UINT message;
+  MouseButton button;
+  bool down;
+};
+constexpr ButtonMessage kButtonMessages[] = {
+    {WM_LBUTTONDOWN, MouseButton::Left, true},   {WM_LBUTTONUP, MouseButton::Left, false},
+    {WM_RBUTTONDOWN, MouseButton::Right, true},  {WM_RBUTTONUP, MouseButton::Right, false},
+    {WM_MBUTTONDOWN, MouseButton::Middle, true}, {WM_MBUTTONUP, MouseButton::Middle, false},
+};
+
 }  // namespace
 
 ChildControl::~ChildControl() {
@@ -76,6 +88,15 @@ LRESULT CALLBACK ChildControl::WindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 LRESULT ChildControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  for (const ButtonMessage& mouse : kButtonMessages) {
+    if (mouse.message != message) continue;
+    if (mouse.down) {
+      ButtonDown(mouse.button, PointOf(lParam));
+    } else {
+      ButtonUp(mouse.button, PointOf(lParam));
+    }
+    return 0;
+  }
   switch (message) {
     case WM_PAINT:
       PaintWindow();
@@ -85,24 +106,6 @@ LRESULT ChildControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       // the same pixels arrive from the off-screen surface).
       DrawWhole(reinterpret_cast<HDC>(wParam), ClientSize());
       return 1;
-    case WM_LBUTTONDOWN:
-      ButtonDown(MouseButton::Left, lParam);
-      return 0;
-    case WM_RBUTTONDOWN:
-      ButtonDown(MouseButton::Right, lParam);
-      return 0;
-    case WM_MBUTTONDOWN:
-      ButtonDown(MouseButton::Middle, lParam);
-      return 0;
-    case WM_LBUTTONUP:
-      ButtonUp(MouseButton::Left, lParam);
-      return 0;
-    case WM_RBUTTONUP:
-      ButtonUp(MouseButton::Right, lParam);
-      return 0;
-    case WM_MBUTTONUP:
-      ButtonUp(MouseButton::Middle, lParam);
-      return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(PointOf(lParam));
       return 0;
@@ -131,20 +134,20 @@ LRESULT ChildControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void ChildControl::ButtonDown(MouseButton button, LPARAM lParam) {
+void ChildControl::ButtonDown(MouseButton button, POINT at) {
   const bool focusable = (GetWindowLongPtrW(window_, GWL_STYLE) & WS_TABSTOP) != 0;
   // The focus arrives before the press itself is handled, as with the system's buttons.
   if (button == MouseButton::Left && focusable && GetFocus() != window_) SetFocus(window_);
   if (buttonsDown_ == 0) SetCapture(window_);
   buttonsDown_ |= static_cast<int>(button);
-  OnMouseDown(button, PointOf(lParam));
+  OnMouseDown(button, at);
 }
 
-void ChildControl::ButtonUp(MouseButton button, LPARAM lParam) {
+void ChildControl::ButtonUp(MouseButton button, POINT at) {
   buttonsDown_ &= ~static_cast<int>(button);
   // Released before the handler runs: a click may open a window that wants the mouse.
   if (buttonsDown_ == 0 && GetCapture() == window_) ReleaseCapture();
-  OnMouseUp(button, PointOf(lParam));
+  OnMouseUp(button, at);
 }
 
 void ChildControl::CaptureChanged(HWND taker) {

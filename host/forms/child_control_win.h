@@ -63,8 +63,8 @@ class ChildControl {
   friend Owner* WindowOwner(HWND, UINT, LPARAM);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void ButtonDown(MouseButton button, LPARAM lParam);
-  void ButtonUp(MouseButton button, LPARAM lParam);
+  void ButtonDown(MouseButton button, POINT at);
+  void ButtonUp(MouseButton button, POINT at);
   void CaptureChanged(HWND taker);
   bool SetOwnPointer();
   void PaintWindow();

@@ -1,5 +1,7 @@
 #include "forms/combo_box_win.h"
 
+#include "forms/dpi_scale.h"
+
 namespace {
 
 constexpr int kListHeightPixels = 160;
@@ -11,17 +13,26 @@ ComboBox::~ComboBox() {
   if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
 }
 
-bool ComboBox::Create(HWND parent, RECT bounds, const FontDescription& font) {
+bool ComboBox::Create(HWND parent, RECT bounds, const FontDescription& font, int dpi) {
   // Without CBS_AUTOHSCROLL the box would take no more text than its narrow field shows.
   window_ = CreateWindowExW(
       0, L"COMBOBOX", L"",
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, bounds.left,
-      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top + kListHeightPixels,
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0, 0, 0,
       parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) return false;
-  font_ = CreateScreenFont(font);
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  description_ = font;
+  LayOut(bounds, dpi);
   return true;
+}
+
+void ComboBox::LayOut(RECT bounds, int dpi) {
+  if (window_ == nullptr) return;
+  OwnedFont font = CreateFontForDpi(description_, dpi);
+  // The box lets go of the old font before it is deleted.
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  font_ = std::move(font);
+  MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left,
+             bounds.bottom - bounds.top + ScaleEdge(kListHeightPixels, dpi), TRUE);
 }
 
 void ComboBox::SetText(const std::wstring& text) {

@@ -16,8 +16,11 @@ class ComboBox {
   ComboBox(const ComboBox&) = delete;
   ComboBox& operator=(const ComboBox&) = delete;
 
-  // bounds is the edit field's rectangle; the list opens below it. False when it cannot be made.
-  bool Create(HWND parent, RECT bounds, const FontDescription& font);
+  // bounds is the edit field's rectangle; the list opens below it. The font is made for a
+  // monitor of dpi dots per inch. False when the box cannot be made.
+  bool Create(HWND parent, RECT bounds, const FontDescription& font, int dpi);
+  // Moves the box and makes its font again for a monitor of these dots per inch.
+  void LayOut(RECT bounds, int dpi);
   HWND window() const { return window_; }
   void SetText(const std::wstring& text);
   std::wstring Text() const;
@@ -26,5 +29,6 @@ class ComboBox {
 
  private:
   HWND window_ = nullptr;
+  FontDescription description_;
   OwnedFont font_;
 };

@@ -29,6 +29,10 @@ LOGFONTW LogFontOf(const FontDescription& font, int dotsPerInch) {
 }
 
 OwnedFont CreateScreenFont(const FontDescription& font) {
-  const LOGFONTW description = LogFontOf(font, ScreenDotsPerInch());
+  return CreateFontForDpi(font, ScreenDotsPerInch());
+}
+
+OwnedFont CreateFontForDpi(const FontDescription& font, int dotsPerInch) {
+  const LOGFONTW description = LogFontOf(font, dotsPerInch);
   return OwnedFont(CreateFontIndirectW(&description));
 }

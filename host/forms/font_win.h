@@ -11,3 +11,5 @@ LOGFONTW LogFontOf(const FontDescription& font, int dotsPerInch);
 
 // The font at the screen's resolution; empty when the system refuses it.
 OwnedFont CreateScreenFont(const FontDescription& font);
+// The font at the given dots per inch, for a window on a monitor of that resolution.
+OwnedFont CreateFontForDpi(const FontDescription& font, int dotsPerInch);

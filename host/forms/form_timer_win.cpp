@@ -4,11 +4,11 @@
 
 #include "forms/form_win.h"
 
-FormTimer::FormTimer(Form& owner, UINT intervalMilliseconds, bool enabled,
+FormTimer::FormTimer(Form& owner, UINT intervalMilliseconds, TimerStart start,
                      std::function<void()> onTick)
     : owner_(owner),
       interval_(intervalMilliseconds),
-      enabled_(enabled),
+      enabled_(start == TimerStart::kEnabled),
       onTick_(std::move(onTick)) {
   owner_.timers_.push_back(this);
   Arm();

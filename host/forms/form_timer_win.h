@@ -7,11 +7,14 @@
 
 class Form;
 
+// Whether a timer ticks as soon as its form has a window, or waits to be enabled.
+enum class TimerStart { kDisabled, kEnabled };
+
 // A timer on a form: a period and an on/off state, settable at any time. Ticks come through the
 // form's message queue, so they never overlap another handler.
 class FormTimer {
  public:
-  FormTimer(Form& owner, UINT intervalMilliseconds, bool enabled, std::function<void()> onTick);
+  FormTimer(Form& owner, UINT intervalMilliseconds, TimerStart start, std::function<void()> onTick);
   ~FormTimer();
   FormTimer(const FormTimer&) = delete;
   FormTimer& operator=(const FormTimer&) = delete;

@@ -72,6 +72,11 @@ void Form::Move(int left, int top, int width, int height) {
   if (window_ != nullptr) MoveWindow(window_, left, top, width, height, TRUE);
 }
 
+void Form::OnDpiChanged(int, const RECT& suggested) {
+  Move(suggested.left, suggested.top, suggested.right - suggested.left,
+       suggested.bottom - suggested.top);
+}
+
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) ++openForms;
   Form* form = WindowOwner<Form>(window, message, lParam);
@@ -111,6 +116,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       OnUnload();
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
       return DefWindowProcW(window_, message, wParam, lParam);

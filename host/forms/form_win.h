@@ -44,6 +44,9 @@ class Form {
   // Whether the unload may go on; the handler may also end the program itself.
   virtual bool OnQueryUnload() { return true; }
   virtual void OnUnload() {}
+  // Moved to a monitor of another resolution: the form lays itself out for dpi and takes the
+  // place the system suggests. By default it only takes the place.
+  virtual void OnDpiChanged(int dpi, const RECT& suggested);
 
  private:
   friend class FormTimer;

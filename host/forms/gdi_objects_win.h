@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "window_context_win.h"
+
 // Owners for the GDI objects the forms and controls draw with. Each gives back what it took in its
 // destructor, so objects declared in acquisition order are released in the reverse order.
 
@@ -41,42 +43,26 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-// A window's device context, held from construction to destruction.
-class WindowContext {
- public:
-  explicit WindowContext(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowContext() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowContext(const WindowContext&) = delete;
-  WindowContext& operator=(const WindowContext&) = delete;
-
-  HDC dc() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 // The screen's device context, for questions about the display.
 class ScreenContext : public WindowContext {
  public:
   ScreenContext() : WindowContext(nullptr) {}
 };
 
-// A font, brush or other drawing object of our own; moved, never shared.
-template <typename Handle>
+// A font, brush or other drawing object of our own, or an icon or cursor loaded at a size of our
+// choosing (so not the system's shared copy); moved, never shared.
+template <typename Handle, auto Release = &DeleteObject>
 class GdiObject {
  public:
   GdiObject() = default;
   explicit GdiObject(Handle object) : object_(object) {}
   ~GdiObject() {
-    if (object_ != nullptr) DeleteObject(object_);
+    if (object_ != nullptr) Release(object_);
   }
   GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
     if (this != &other) {
-      if (object_ != nullptr) DeleteObject(object_);
+      if (object_ != nullptr) Release(object_);
       object_ = std::exchange(other.object_, nullptr);
     }
     return *this;
@@ -94,6 +80,8 @@ class GdiObject {
 using OwnedFont = GdiObject<HFONT>;
 using OwnedBrush = GdiObject<HBRUSH>;
 using OwnedBitmap = GdiObject<HBITMAP>;
+using OwnedIcon = GdiObject<HICON, &DestroyIcon>;
+using OwnedCursor = GdiObject<HCURSOR, &DestroyCursor>;
 
 // Fills area with a solid colour; false when the system refuses the brush or the fill.
 inline bool FillSolid(HDC dc, const RECT& area, COLORREF colour) {

@@ -14,9 +14,15 @@ void Label::SetCaption(const std::wstring& caption) {
 }
 
 void Label::SetFont(const FontDescription& font) {
-  font_ = CreateScreenFont(font);
+  description_ = font;
+  font_ = dpi_ == 0 ? CreateScreenFont(font) : CreateFontForDpi(font, dpi_);
   FitToText();
   Repaint();
+}
+
+void Label::SetDpi(int dpi) {
+  dpi_ = dpi;
+  SetFont(description_);
 }
 
 void Label::SetForeColour(COLORREF colour) {

@@ -19,6 +19,8 @@ class Label final : public ChildControl {
   void SetCaption(const std::wstring& caption);
   const std::wstring& caption() const { return caption_; }
   void SetFont(const FontDescription& font);
+  // The font made again for a monitor of these dots per inch; until told, the screen's.
+  void SetDpi(int dpi);
   void SetForeColour(COLORREF colour);
   void SetAlignment(TextAlignment alignment);
 
@@ -36,6 +38,8 @@ class Label final : public ChildControl {
   void FitToText();
 
   std::wstring caption_;
+  FontDescription description_ = FormFont();
+  int dpi_ = 0;  // 0: the screen's
   OwnedFont font_;
   COLORREF foreColour_ = RGB(0, 0, 0);
   TextAlignment alignment_ = TextAlignment::Left;

@@ -42,7 +42,7 @@ class PreviewForm final : public Form {
   std::unique_ptr<FrameBitmap> frame_;
   std::unique_ptr<PreviewSnow> snow_;
   int framesShown_ = 0;
-  FormTimer frameTimer_{*this, kFrameMilliseconds, true, [this] { OnFrameTick(); }};
+  FormTimer frameTimer_{*this, kFrameMilliseconds, TimerStart::kEnabled, [this] { OnFrameTick(); }};
 };
 
 // Makes the preview form a child covering the preview window and shows it; the snow starts at

@@ -15,12 +15,12 @@ constexpr UINT kCdPollMilliseconds = 200;
 constexpr UINT kRendererWatchMilliseconds = 500;
 }  // namespace
 
-SaverForm::SaverForm(StartMode mode)
+SaverForm::SaverForm(RunCursor cursor)
     : Form(kSaverCaption),
-      Timer1(*this, kMp3CheckMilliseconds, false, [] { Mp3Repeat(); }),
-      Timer2(*this, kCdPollMilliseconds, false, [this] { PollCd(); }),
-      Timer3(*this, kRendererWatchMilliseconds, true, [this] { CheckRenderer(); }),
-      startMode_(mode) {}
+      Timer1(*this, kMp3CheckMilliseconds, TimerStart::kDisabled, [] { Mp3Repeat(); }),
+      Timer2(*this, kCdPollMilliseconds, TimerStart::kDisabled, [this] { PollCd(); }),
+      Timer3(*this, kRendererWatchMilliseconds, TimerStart::kEnabled, [this] { CheckRenderer(); }),
+      cursor_(cursor) {}
 
 void SaverForm::OnLoad() {
   Display = LoadPictureResource(IDR_SNOW_PICTURE);
@@ -74,11 +74,11 @@ bool SaverForm::OnQueryUnload() {
     Mp3Stop();
   }
   // Balances the one hide made at start-up for a run started with /s.
-  if (startMode_ == StartMode::kSaverHidingCursor) SavedCursorCount = ShowCursor(TRUE);
+  if (cursor_ == RunCursor::kHidden) SavedCursorCount = ShowCursor(TRUE);
   EndProgram();
 }
 
-void LoadSaverForm(StartMode mode) {
-  static SaverForm saverForm(mode);
+void LoadSaverForm(RunCursor cursor) {
+  static SaverForm saverForm(cursor);
   saverForm.Load();
 }

@@ -4,16 +4,15 @@
 #include "forms/form_win.h"
 #include "forms/picture_win.h"
 #include "forms/statements_win.h"
+#include "host_state.h"
 #include "saver/saver_run.h"
-#include "startup/start_arguments.h"
 
 // Driftmantle_S: the hidden form that carries a full-screen saver run on the host's side. It
 // writes the flake picture, starts the renderer and the music, then watches for the renderer's
 // window and ends the program once the run is over.
 class SaverForm final : public Form {
  public:
-  // mode is the saver run start-up chose: it tells whether the cursor was hidden for the run.
-  explicit SaverForm(StartMode mode);
+  explicit SaverForm(RunCursor cursor);
 
   Picture Display;   // the 64 x 64 flake picture the renderer takes as its texture
   FormTimer Timer1;  // keeps an MP3 file playing
@@ -29,11 +28,11 @@ class SaverForm final : public Form {
   void CheckRenderer();
   void PollCd();
 
-  const StartMode startMode_;
+  const RunCursor cursor_;
   StartedProgram renderer_;
   RendererWatch watch_;
   SaverMusic music_ = SaverMusic::kNone;
 };
 
-// Loads the saver form without showing it, which starts the run that start-up chose.
-void LoadSaverForm(StartMode mode);
+// Loads the saver form without showing it, which starts the run.
+void LoadSaverForm(RunCursor cursor);

@@ -5,12 +5,16 @@
 
 #include "forms/ansi_text_win.h"
 #include "forms/application_win.h"
+#include "forms/dpi_scale.h"
 #include "forms/gdi_objects_win.h"
 #include "forms/number_text.h"
+#include "forms/picture_making_win.h"
 #include "forms/shell_services_win.h"
+#include "forms/window_dpi_win.h"
 #include "host_paths.h"
 #include "resource_ids.h"
 #include "settings/settings_system_win.h"
+#include "settings_dialog/mark_art.h"
 #include "shared_names.h"
 #include "zoom_win.h"
 
@@ -50,14 +54,14 @@ constexpr int kLabelHeight = 13;
 constexpr POINT kKeepModeMark = {296, 56};
 constexpr int kKeepModeLabelWidth = 150;
 
-void LoadButtonLayout(CommandButton& button, HWND parent, RECT bounds, const wchar_t* caption) {
-  PropertyBag layout;
-  layout.Write(L"Caption", std::wstring(caption));
-  button.Create(parent, bounds, layout);
-}
+constexpr RECT kPanelBounds = {12, 16, 12 + 469, 16 + 165};
+constexpr RECT kCaptionFrameBounds = {20, 20, 20 + 113, 20 + 21};
+constexpr RECT kRepeatBoxBounds = {112, 52, 112 + 41, 52 + 20};
 
-std::shared_ptr<const Picture> SharedPicture(int resourceId) {
-  return std::make_shared<const Picture>(LoadPictureResource(resourceId));
+// The marks at 96 dpi are the pictures the program carries; elsewhere they are drawn at size.
+std::shared_ptr<const Picture> MarkPicture(bool chosen, int resourceId, int dpi) {
+  return std::make_shared<const Picture>(dpi == kDesignDpi ? LoadPictureResource(resourceId)
+                                                           : PictureOfArt(MarkArt(chosen, dpi)));
 }
 
 }  // namespace
@@ -71,6 +75,7 @@ SettingsDialog::SettingsDialog()
 }
 
 void SettingsDialog::OnLoad() {
+  dpi_ = WindowDpi(window());
   CreateControls();
   PlaceWindow();
   SetupButtons();
@@ -118,50 +123,111 @@ void SettingsDialog::OnResize() {
 
 void SettingsDialog::OnUnload() { ZoomClose(window()); }
 
-void SettingsDialog::CreateControls() {
-  HINSTANCE instance = ApplicationInstance();
-  icon_ = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(IDI_HOST), IMAGE_ICON, 32, 32, LR_SHARED));
-  SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  pointingHand_ = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND));
-  Img_Ra = {SharedPicture(IDR_MARK_OFF), SharedPicture(IDR_MARK_ON)};
-  Pic_Mbl = LoadPictureResource(IDR_METAL_STRIP);
+// Everything is laid out again from its 96-dpi place, so a move back gives the first layout to
+// the pixel, whatever moves came between.
+void SettingsDialog::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  LoadScaledPictures();
+  for (const auto& [control, design] : placed_) {
+    const RECT at = Scaled(design);
+    control->Move(at.left, at.top, at.right - at.left, at.bottom - at.top);
+  }
+  for (Label* label : {&bgmCaption_, &repeatCaption_, &lbl_Fname, &lbl_KeepMode, &creditLine_,
+                       &lbl_URL, &lbl_BGM[0], &lbl_BGM[1], &lbl_BGM[2]})
+    label->SetDpi(dpi_);
+  for (CommandButton* button : {&Cmd_File, &Cmd_Set, &Cmd_Can}) button->SetDpi(dpi_);
+  BGM_Repeat.LayOut(Scaled(kRepeatBoxBounds), dpi_);
+  captionFrame_.Place(Scaled(kCaptionFrameBounds));
+  ShowChosenSource();
+  ShowKeepMode();
+  TilePanel(Pic_C);
+  Form::OnDpiChanged(dpi, suggested);
+}
 
+RECT SettingsDialog::Scaled(RECT design) const {
+  const EdgeRect at = ScaleBounds(design.left, design.top, design.right - design.left,
+                                  design.bottom - design.top, dpi_);
+  return {at.left, at.top, at.right, at.bottom};
+}
+
+RECT SettingsDialog::Place(ChildControl& control, RECT design) {
+  placed_.push_back({&control, design});
+  return Scaled(design);
+}
+
+// The icon and the link's pointer at the system's sizes for dpi, the marks and the panel pattern
+// at the dialog's scale.
+void SettingsDialog::LoadScaledPictures() {
+  HINSTANCE instance = ApplicationInstance();
+  const int iconSize = SystemMetricForDpi(SM_CXICON, dpi_);
+  OwnedIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_HOST), IMAGE_ICON,
+                                               iconSize, iconSize, LR_DEFAULTCOLOR)));
+  SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+  icon_ = std::move(icon);  // the window holds the new icon before the old one goes
+  const int pointerSize = SystemMetricForDpi(SM_CXCURSOR, dpi_);
+  OwnedCursor pointer(
+      static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR,
+                                      pointerSize, pointerSize, LR_DEFAULTCOLOR)));
+  lbl_URL.SetPointer(pointer.get());
+  pointingHand_ = std::move(pointer);  // likewise the label before the old pointer goes
+  Img_Ra = {MarkPicture(false, IDR_MARK_OFF, dpi_), MarkPicture(true, IDR_MARK_ON, dpi_)};
+  Picture strip = LoadPictureResource(IDR_METAL_STRIP);
+  if (dpi_ != kDesignDpi) {
+    const SIZE designSize = strip.size();
+    strip = SmoothlyScaled(strip, {ScaleEdge(designSize.cx, dpi_), ScaleEdge(designSize.cy, dpi_)});
+  }
+  Pic_Mbl = std::move(strip);
+}
+
+void SettingsDialog::CreateLabel(Label& label, HWND parent, RECT design) {
+  label.SetDpi(dpi_);
+  label.Create(parent, Place(label, design));
+}
+
+void SettingsDialog::CreateButton(CommandButton& button, HWND parent, RECT design,
+                                  const wchar_t* caption) {
+  PropertyBag layout;
+  layout.Write(L"Caption", std::wstring(caption));
+  button.SetDpi(dpi_);
+  button.Create(parent, Place(button, design), layout);
+}
+
+void SettingsDialog::CreateControls() {
+  LoadScaledPictures();
   Pic_C.SetBackColour(kPanelBackground);
-  Pic_C.Create(window(), Bounds(12, 16, 469, 165));
+  Pic_C.Create(window(), Place(Pic_C, kPanelBounds));
   // The panel's children join the dialog's Tab order.
   SetWindowLongPtrW(Pic_C.window(), GWL_EXSTYLE,
                     GetWindowLongPtrW(Pic_C.window(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   CreatePanelControls();
 
-  creditLine_.Create(window(), Bounds(12, 192, 165, 13));
+  CreateLabel(creditLine_, window(), Bounds(12, 192, 165, 13));
   creditLine_.SetForeColour(kWhite);
   creditLine_.SetCaption(kCreditText);
-  lbl_URL.Create(window(), Bounds(12, 208, 219, 13));
+  CreateLabel(lbl_URL, window(), Bounds(12, 208, 219, 13));
   FontDescription underlined = FormFont();
   underlined.underline = true;
   lbl_URL.SetFont(underlined);
   lbl_URL.SetForeColour(kWhite);
-  lbl_URL.SetPointer(pointingHand_);
   lbl_URL.SetCaption(kProjectAddress);
   lbl_URL.onClick = [this] { OpenLink(); };
-  LoadButtonLayout(Cmd_Set, window(), Bounds(316, 200, 81, 25), L"設定");
-  LoadButtonLayout(Cmd_Can, window(), Bounds(400, 200, 81, 25), L"ｷｬﾝｾﾙ");
+  CreateButton(Cmd_Set, window(), Bounds(316, 200, 81, 25), L"設定");
+  CreateButton(Cmd_Can, window(), Bounds(400, 200, 81, 25), L"ｷｬﾝｾﾙ");
 }
 
 void SettingsDialog::CreatePanelControls() {
   HWND panel = Pic_C.window();
-  captionFrame_.Place(Bounds(20, 20, 113, 21));
+  captionFrame_.Place(Scaled(kCaptionFrameBounds));
   Pic_C.Hold(captionFrame_);
-  bgmCaption_.Create(panel, Bounds(20, 24, 111, 13));
+  CreateLabel(bgmCaption_, panel, Bounds(20, 24, 111, 13));
   bgmCaption_.SetAlignment(TextAlignment::Centre);
   bgmCaption_.SetCaption(L"BGM");
   CreateSourceMarks(panel);
-  BGM_Repeat.Create(panel, Bounds(112, 52, 41, 20), FormFont());
-  repeatCaption_.Create(panel, Bounds(156, 56, 66, 13));
+  BGM_Repeat.Create(panel, Scaled(kRepeatBoxBounds), FormFont(), dpi_);
+  CreateLabel(repeatCaption_, panel, Bounds(156, 56, 66, 13));
   repeatCaption_.SetCaption(L"曲目をﾘﾋﾟｰﾄ");
-  LoadButtonLayout(Cmd_File, panel, Bounds(40, 112, 29, 25), L"...");
-  lbl_Fname.Create(panel, Bounds(72, 116, 381, 33));
+  CreateButton(Cmd_File, panel, Bounds(40, 112, 29, 25), L"...");
+  CreateLabel(lbl_Fname, panel, Bounds(72, 116, 381, 33));
   CreateKeepModeMark(panel);
 }
 
@@ -169,9 +235,10 @@ void SettingsDialog::CreateSourceMarks(HWND panel) {
   for (int index = 0; index < kMusicSourceCount; ++index) {
     const int top = kSourceRowTop[index];
     const auto source = static_cast<BgmSource>(index);
-    Img_BGM[index].Create(panel, Bounds(kMarkLeft, top, kMarkSize, kMarkSize));
-    lbl_BGM[index].Create(
-        panel, Bounds(kMarkLeft + kMarkToLabel, top, kSourceLabelWidth[index], kLabelHeight));
+    Img_BGM[index].Create(panel,
+                          Place(Img_BGM[index], Bounds(kMarkLeft, top, kMarkSize, kMarkSize)));
+    CreateLabel(lbl_BGM[index], panel,
+                Bounds(kMarkLeft + kMarkToLabel, top, kSourceLabelWidth[index], kLabelHeight));
     lbl_BGM[index].SetCaption(kSourceNames[index]);
     Img_BGM[index].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
     lbl_BGM[index].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
@@ -179,22 +246,22 @@ void SettingsDialog::CreateSourceMarks(HWND panel) {
 }
 
 void SettingsDialog::CreateKeepModeMark(HWND panel) {
-  Img_KeepMode.Create(panel, Bounds(kKeepModeMark.x, kKeepModeMark.y, kMarkSize, kMarkSize));
-  lbl_KeepMode.Create(panel, Bounds(kKeepModeMark.x + kMarkToLabel, kKeepModeMark.y,
-                                    kKeepModeLabelWidth, kLabelHeight));
+  Img_KeepMode.Create(
+      panel, Place(Img_KeepMode, Bounds(kKeepModeMark.x, kKeepModeMark.y, kMarkSize, kMarkSize)));
+  CreateLabel(
+      lbl_KeepMode, panel,
+      Bounds(kKeepModeMark.x + kMarkToLabel, kKeepModeMark.y, kKeepModeLabelWidth, kLabelHeight));
   lbl_KeepMode.SetCaption(kKeepModeText);
   Img_KeepMode.onMouseDown = [this](MouseButton) { ToggleKeepMode(); };
   lbl_KeepMode.onMouseDown = [this](MouseButton) { ToggleKeepMode(); };
 }
 
 void SettingsDialog::PlaceWindow() {
-  RECT frame = {0, 0, kClientSize.cx, kClientSize.cy};
-  AdjustWindowRectEx(&frame, kDialogStyle, FALSE, 0);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  const SIZE client = {ScaleEdge(kClientSize.cx, dpi_), ScaleEdge(kClientSize.cy, dpi_)};
+  const SIZE size = WindowSizeForClient(client, kDialogStyle, dpi_);
   const SIZE screen = ScreenSize();
-  const WindowPlace place = DialogPlace(screen.cx, screen.cy, width, height);
-  Move(place.left, place.top, width, height);
+  const WindowPlace place = DialogPlace(screen.cx, screen.cy, size.cx, size.cy);
+  Move(place.left, place.top, size.cx, size.cy);
 }
 
 void SettingsDialog::SetupButtons() {

@@ -5,10 +5,13 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/command_button_win.h"
 #include "forms/combo_box_win.h"
 #include "forms/form_win.h"
+#include "forms/gdi_objects_win.h"
 #include "forms/image_control_win.h"
 #include "forms/label_win.h"
 #include "forms/picture_box_win.h"
@@ -31,8 +34,16 @@ class SettingsDialog final : public Form {
   void OnLoad() override;
   void OnResize() override;
   void OnUnload() override;
+  void OnDpiChanged(int dpi, const RECT& suggested) override;
 
  private:
+  // A rectangle of the 96-dpi layout at the dialog's dpi, its edges scaled.
+  RECT Scaled(RECT design) const;
+  // Keeps the control's 96-dpi place for a change of dpi and gives it at the current one.
+  RECT Place(ChildControl& control, RECT design);
+  void CreateLabel(Label& label, HWND parent, RECT design);
+  void CreateButton(CommandButton& button, HWND parent, RECT design, const wchar_t* caption);
+  void LoadScaledPictures();
   void CreateControls();
   void CreatePanelControls();
   void CreateSourceMarks(HWND panel);
@@ -72,8 +83,11 @@ class SettingsDialog final : public Form {
   // Img_Ra: the not-chosen (0) and chosen (1) marks; Pic_Mbl: the panel pattern.
   std::array<std::shared_ptr<const Picture>, 2> Img_Ra;
   Picture Pic_Mbl;
-  HCURSOR pointingHand_ = nullptr;
-  HICON icon_ = nullptr;
+  OwnedCursor pointingHand_;
+  OwnedIcon icon_;
+  // The dots per inch of the dialog's monitor, and each control's place at 96.
+  int dpi_ = kDesignDpi;
+  std::vector<std::pair<ChildControl*, RECT>> placed_;
   // The chosen file is the stored one that could not be opened when the dialog opened.
   bool fileMissing_ = false;
 };

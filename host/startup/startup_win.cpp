@@ -46,6 +46,8 @@ void Main(const std::wstring& argumentText) {
     EndProgram();
   }
   if (request.mode == StartMode::kCheckThenEnd) EndProgram();
-  if (request.mode == StartMode::kSaverHidingCursor) SavedCursorCount = ShowCursor(FALSE);
-  LoadSaverForm(request.mode);
+  const RunCursor cursor =
+      request.mode == StartMode::kSaverHidingCursor ? RunCursor::kHidden : RunCursor::kShown;
+  if (cursor == RunCursor::kHidden) SavedCursorCount = ShowCursor(FALSE);
+  LoadSaverForm(cursor);
 }

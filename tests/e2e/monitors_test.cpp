@@ -7,10 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <future>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "child_process.h"
@@ -18,6 +16,8 @@
 #include "display_mode.h"
 #include "file_bytes.h"
 #include "program_folder.h"
+#include "rects.h"
+#include "red_window.h"
 #include "scoped_handle_win.h"
 #include "screen_capture.h"
 #include "shipped_names.h"
@@ -43,102 +43,17 @@ constexpr auto kWindowGoneBound = 500ms;
 // A loop that only waits for messages; one that polls would take a good part of a core.
 constexpr double kMostCoresWhileDark = 0.05;
 
-bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
-
-bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRect);
-}
-
-std::string Describe(const std::vector<RECT>& rects) {
-  std::string text;
-  for (const RECT& r : rects) {
-    char line[80];
-    std::snprintf(line, sizeof(line), "(%ld,%ld)-(%ld,%ld) ", r.left, r.top, r.right, r.bottom);
-    text += line;
-  }
-  return text;
-}
-
-RECT BoundingRect(const std::vector<RECT>& rects) {
-  RECT bounds = rects.front();
-  for (const RECT& r : rects) {
-    bounds = {std::min(bounds.left, r.left), std::min(bounds.top, r.top),
-              std::max(bounds.right, r.right), std::max(bounds.bottom, r.bottom)};
-  }
-  return bounds;
-}
-
-bool ShowsSnow(const SnowCensus& census) {
-  return census.black > census.total / 2 && census.grey >= 200 && census.coloured == 0;
-}
+bool IsLitGrey(ScreenImage::Pixel p) { return p.r != 0 && p.r == p.g && p.g == p.b; }
 
 // Snow reaches every edge when each outer eighth of the picture has lit flake pixels in it.
 bool LitNearEveryEdge(const ScreenImage& image) {
   const int w = image.width();
   const int h = image.height();
-  int left = 0, right = 0, top = 0, bottom = 0;
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      const ScreenImage::Pixel p = image.At(x, y);
-      if (p.r == 0 || p.r != p.g || p.g != p.b) continue;
-      left += x < w / 8;
-      right += x >= w - w / 8;
-      top += y < h / 8;
-      bottom += y >= h - h / 8;
-    }
-  }
-  return left > 0 && right > 0 && top > 0 && bottom > 0;
+  const RECT eighths[] = {
+      {0, 0, w / 8, h}, {w - w / 8, 0, w, h}, {0, 0, w, h / 8}, {0, h - h / 8, w, h}};
+  return std::all_of(std::begin(eighths), std::end(eighths),
+                     [&](const RECT& edge) { return image.CountIn(edge, IsLitGrey) > 0; });
 }
-
-// A plain red window standing for another program's window on a monitor. It runs its own
-// message loop, as a responsive program does: a display change waits for every top-level window
-// to take its notice.
-class RedWindow {
- public:
-  explicit RedWindow(const RECT& area) {
-    std::promise<HWND> made;
-    std::future<HWND> window = made.get_future();
-    thread_ = std::thread([&made, area] { Run(area, made); });
-    window_ = window.get();
-  }
-  ~RedWindow() {
-    if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
-    thread_.join();
-  }
-  RedWindow(const RedWindow&) = delete;
-  RedWindow& operator=(const RedWindow&) = delete;
-
- private:
-  static constexpr wchar_t kClass[] = L"MonitorsTestRed";
-
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) PostQuitMessage(0);
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-
-  static void Run(const RECT& area, std::promise<HWND>& made) {
-    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hbrBackground = red;
-    windowClass.lpszClassName = kClass;
-    RegisterClassW(&windowClass);
-    const HWND window = CreateWindowExW(0, kClass, L"other program", WS_POPUP | WS_VISIBLE,
-                                        area.left, area.top, area.right - area.left,
-                                        area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
-    made.set_value(window);
-    MSG message;
-    while (window != nullptr && GetMessageW(&message, nullptr, 0, 0) > 0) {
-      DispatchMessageW(&message);
-    }
-    UnregisterClassW(kClass, GetModuleHandleW(nullptr));
-    DeleteObject(red);
-  }
-
-  std::thread thread_;
-  HWND window_ = nullptr;
-};
 
 // The whole monitor shows the red window.
 bool ShowsRed(const RECT& monitor) {
@@ -176,10 +91,7 @@ class MonitorsTest : public ::testing::Test {
       const std::optional<ScreenImage> screen = CaptureScreen();
       return screen && TakeSnowCensus(*screen).grey > 0;
     })) << "no snow on the primary monitor";
-    std::printf(
-        "%s: start of /s to the first snow on screen: %lld ms\n", what,
-        static_cast<long long>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count()));
+    PrintElapsed(std::string(what) + ": start of /s to the first snow on screen", start);
   }
 
   // Snow on the monitor, as it is now, within the timeout; what it showed instead otherwise.
@@ -189,9 +101,7 @@ class MonitorsTest : public ::testing::Test {
       const std::optional<ScreenImage> image = CaptureScreenArea(monitor);
       if (!image) return false;
       const SnowCensus census = TakeSnowCensus(*image);
-      seen = "black " + std::to_string(census.black) + ", grey " + std::to_string(census.grey) +
-             ", coloured " + std::to_string(census.coloured) + " of " +
-             std::to_string(census.total);
+      seen = Describe(census);
       return ShowsSnow(census) && (!edgeToEdge || LitNearEveryEdge(*image));
     });
     if (shown) return ::testing::AssertionSuccess();
@@ -226,10 +136,7 @@ class MonitorsTest : public ::testing::Test {
         kWindowGoneBound, [&] { return !IsWindow(renderer_); }, 5ms))
         << "the renderer's window outlived Escape by more than " << kWindowGoneBound.count()
         << " ms";
-    std::printf(
-        "Escape to the renderer's window gone: %lld ms\n",
-        static_cast<long long>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - pressed).count()));
+    PrintElapsed("Escape to the renderer's window gone", pressed);
     ASSERT_TRUE(
         host_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout))
             .has_value())
@@ -352,9 +259,7 @@ TEST_F(MonitorsTest, NothingIsDrawnWhileTheDisplayIsOff) {
       },
       5ms))
       << "the snow did not move again";
-  const auto wake = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - on);
-  std::printf("display on to moving snow: %lld ms\n", static_cast<long long>(wake.count()));
-  EXPECT_LT(wake, kWakeBound);
+  EXPECT_LT(PrintElapsed("display on to moving snow", on), kWakeBound);
   const std::optional<ScreenImage> later = CaptureScreen();
   ASSERT_TRUE(later.has_value());
   EXPECT_TRUE(ShowsSnow(TakeSnowCensus(*later)));

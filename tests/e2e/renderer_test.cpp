@@ -36,18 +36,6 @@ constexpr auto kExitTimeout = 10s;
 constexpr auto kCpuWindow = 10s;
 constexpr double kMostCoresWhilePaced = 0.75;
 
-bool ShowsSnow(const SnowCensus& census) {
-  // Flakes cover a few percent of the screen at first and a few tens later; the background
-  // stays the larger part. Additive grey on black can only give grey.
-  return census.black > census.total / 2 && census.grey >= 200 && census.coloured == 0;
-}
-
-std::string Describe(const SnowCensus& census) {
-  return "black " + std::to_string(census.black) + ", grey " + std::to_string(census.grey) +
-         ", coloured " + std::to_string(census.coloured) + " of " + std::to_string(census.total) +
-         " pixels; commonest grey " + std::to_string(census.CommonestGrey());
-}
-
 std::string Describe(const std::optional<DisplayMode>& mode) {
   if (!mode) return "(unknown)";
   return std::to_string(mode->width) + "x" + std::to_string(mode->height) + "x" +

@@ -90,10 +90,7 @@ TEST_F(SaverRunTest, StartWritesThePictureStartsTheRendererAndHidesItsForm) {
     const std::optional<ScreenImage> screen = CaptureScreen();
     return screen && TakeSnowCensus(*screen).grey > 0;
   }));
-  const auto firstSnow =
-      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-  std::printf("start of /s to the first snow on screen: %lld ms\n",
-              static_cast<long long>(firstSnow.count()));
+  PrintElapsed("start of /s to the first snow on screen", start);
   const HWND saver = FindTopLevelWindow(nullptr, kSaverCaption, host.id());
   ASSERT_NE(saver, nullptr);
   EXPECT_FALSE(IsWindowVisible(saver));

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,7 @@
 #include "file_bytes.h"
 #include "message_box.h"
 #include "program_folder.h"
+#include "scoped_handle_win.h"
 #include "shipped_names.h"
 #include "user_input.h"
 #include "window_finder.h"
@@ -77,7 +81,10 @@ class SettingsDialogTest : public ::testing::Test {
     // The window exists from the start of its load; it shows once its controls are made. The
     // middle row of the background is the gradient's lightest.
     ASSERT_TRUE(PollUntil(kTimeout, [&] {
-      return IsWindowVisible(dialog_) && ScreenPixel(dialog_, 3, 123) == RGB(220, 220, 250);
+      RECT client = {};
+      GetClientRect(dialog_, &client);
+      return IsWindowVisible(dialog_) &&
+             ScreenPixel(dialog_, 3, client.bottom / 2) == RGB(220, 220, 250);
     }));
     const std::chrono::duration<double, std::milli> painted =
         std::chrono::steady_clock::now() - started;
@@ -262,6 +269,186 @@ TEST_F(SettingsDialogTest, UnreachableFileStaysChosenAndAFailedSaveKeepsTheDialo
   PressToClose(Button(dialog_, L"設定"));
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), settings_);
+}
+
+// The dots per inch the display reports, which the dialog lays itself out for.
+int DisplayDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+int Scaled(int edge, int dpi) { return static_cast<int>(std::lround(edge * dpi / 96.0)); }
+
+// The dialog's font, "ＭＳ Ｐゴシック" 9.75 pt, at dpi.
+HFONT DialogFont(int dpi) {
+  return CreateFontW(-static_cast<int>(std::lround(9.75 * dpi / 72)), 0, 0, 0, FW_NORMAL, FALSE,
+                     FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック");
+}
+
+// The text's size in the dialog's font at dpi.
+SIZE TextSize(const std::wstring& text, int dpi) {
+  HDC screen = GetDC(nullptr);
+  HFONT font = DialogFont(dpi);
+  HGDIOBJ previous = SelectObject(screen, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(screen, &metrics);
+  size.cy = metrics.tmHeight;
+  SelectObject(screen, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  return size;
+}
+
+// How many rows of the area hold dark ink, as black text leaves on a light ground.
+int InkRows(HDC dc, RECT area) {
+  int rows = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    bool ink = false;
+    for (int x = area.left; x < area.right && !ink; ++x) ink = GetRValue(GetPixel(dc, x, y)) < 100;
+    rows += ink ? 1 : 0;
+  }
+  return rows;
+}
+
+// The rows of ink the text leaves drawn whole in the dialog's font at dpi.
+int WholeTextInkRows(const std::wstring& text, int dpi) {
+  const SIZE size = TextSize(text, dpi);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+  HFONT font = DialogFont(dpi);
+  HGDIOBJ previousFont = SelectObject(memory, font);
+  RECT area = {0, 0, size.cx, size.cy};
+  FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  TextOutW(memory, 0, 0, text.c_str(), static_cast<int>(text.size()));
+  const int rows = InkRows(memory, area);
+  SelectObject(memory, previousFont);
+  DeleteObject(font);
+  SelectObject(memory, previousBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return rows;
+}
+
+// The caption's rows of ink on the button as the screen shows it, inside the face's border ring.
+int CaptionInkRows(HWND button, int dpi) {
+  RECT face = {};
+  GetClientRect(button, &face);
+  MapWindowPoints(button, nullptr, reinterpret_cast<POINT*>(&face), 2);
+  const int ring = Scaled(4, dpi) + 1;
+  InflateRect(&face, -ring, -ring);
+  HDC screen = GetDC(nullptr);
+  const int rows = InkRows(screen, face);
+  ReleaseDC(nullptr, screen);
+  return rows;
+}
+
+// Every control's rectangle in the dialog's client area (left, top, right, bottom), by window.
+using Places = std::map<HWND, std::array<LONG, 4>>;
+Places ControlPlaces(HWND dialog) {
+  std::pair<HWND, Places> found = {dialog, {}};
+  EnumChildWindows(
+      dialog,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto& [parent, places] = *reinterpret_cast<std::pair<HWND, Places>*>(data);
+        RECT rect = {};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        places[child] = {rect.left, rect.top, rect.right, rect.bottom};
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found.second;
+}
+
+// Tells the dialog, as Windows does when it is moved onto another monitor, that its resolution
+// is now dpi. The suggested rectangle lives in the dialog's process, where it is read.
+void SendDpiChange(HWND dialog, DWORD processId, int dpi, RECT suggested) {
+  const ScopedHandle process(
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+  ASSERT_TRUE(process.valid());
+  void* remote = VirtualAllocEx(process.get(), nullptr, sizeof(suggested), MEM_COMMIT | MEM_RESERVE,
+                                PAGE_READWRITE);
+  ASSERT_NE(remote, nullptr);
+  ASSERT_TRUE(WriteProcessMemory(process.get(), remote, &suggested, sizeof(suggested), nullptr));
+  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+}
+
+// At the display's resolution the dialog is its 96-dpi layout scaled, every caption whole on its
+// panel, and a press lands where the scaled layout puts a label. Moved to a monitor of twice the
+// resolution (of 200 %, or 100 % from there) and back, it is laid out again, and back is exactly
+// where it was.
+TEST_F(SettingsDialogTest, LaysItselfOutForTheDisplaysResolution) {
+  WriteSettings(kSection + kKind + " 0\r\n" + kRepeat + " 0\r\n" + kFile + "\r\n" + kKeepMode +
+                " 1\r\n");
+  Open();
+  const int dpi = DisplayDpi();
+  std::printf("display at %d dpi\n", dpi);
+  RECT client = {};
+  GetClientRect(dialog_, &client);
+  std::printf("client area %ld x %ld\n", client.right, client.bottom);
+  EXPECT_NEAR(client.right, 495 * dpi / 96.0, 2);
+  EXPECT_NEAR(client.bottom, 246 * dpi / 96.0, 2);
+
+  // Each caption has room for its text in the dialog's font, inside the panel that holds it;
+  // the buttons show their captions' every row of ink.
+  RECT panel = {};
+  GetClientRect(panel_, &panel);
+  for (const wchar_t* caption :
+       {L"BGM", L"音楽CD", L"なし", L"MP3、WAV", L"曲目をﾘﾋﾟｰﾄ", L"画面の解像度を変えない"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(caption)));
+    HWND label = OnPanel(L"DriftmantleLabel", caption);
+    ASSERT_NE(label, nullptr);
+    RECT rect = {};
+    GetWindowRect(label, &rect);
+    MapWindowPoints(nullptr, panel_, reinterpret_cast<POINT*>(&rect), 2);
+    const SIZE text = TextSize(caption, dpi);
+    EXPECT_GE(rect.right - rect.left, text.cx);
+    EXPECT_GE(rect.bottom - rect.top, text.cy);
+    EXPECT_LE(rect.right, panel.right);
+    EXPECT_LE(rect.bottom, panel.bottom);
+  }
+  for (const wchar_t* caption : {L"設定", L"ｷｬﾝｾﾙ"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(caption)));
+    const int whole = WholeTextInkRows(caption, dpi);
+    EXPECT_TRUE(
+        PollUntil(kTimeout, [&] { return CaptionInkRows(Button(dialog_, caption), dpi) >= whole; }))
+        << CaptionInkRows(Button(dialog_, caption), dpi) << " rows of " << whole;
+  }
+
+  // The system suggests the window that holds the client area scaled in the frame it then has.
+  const Places before = ControlPlaces(dialog_);
+  RECT window = {};
+  GetWindowRect(dialog_, &window);
+  const int other = dpi == 192 ? 96 : 192;
+  const RECT suggested = {window.left, window.top, window.right + Scaled(495, other) - client.right,
+                          window.bottom + Scaled(246, other) - client.bottom};
+  SendDpiChange(dialog_, host_.id(), other, suggested);
+  GetClientRect(dialog_, &client);
+  EXPECT_EQ(client.right, Scaled(495, other));
+  EXPECT_EQ(client.bottom, Scaled(246, other));
+  SendDpiChange(dialog_, host_.id(), dpi, window);
+  EXPECT_EQ(ControlPlaces(dialog_), before);
+  RECT back = {};
+  GetWindowRect(dialog_, &back);
+  EXPECT_TRUE(EqualRect(&back, &window));
+
+  // "MP3、WAV" lies at 44,96 on the panel at 96 dpi, 60 x 13.
+  POINT label = {Scaled(44 + 30, dpi), Scaled(96 + 6, dpi)};
+  ClientToScreen(panel_, &label);
+  ClickAt(label);
+  EXPECT_TRUE(MarkLit(2));
+  PressToClose(Button(dialog_, L"設定"));
+  ExpectClosed();
+  EXPECT_EQ(SettingsNow(), kSection + kKind + " 2\r\n" + kRepeat + " 0\r\n" + kFile + "\r\n" +
+                               kKeepMode + " 1\r\n");
 }
 
 }  // namespace

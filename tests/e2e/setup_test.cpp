@@ -13,6 +13,7 @@
 #include "marker_window.h"
 #include "message_box.h"
 #include "program_folder.h"
+#include "scoped_handle_win.h"
 #include "setup_program.h"
 #include "shell_link.h"
 #include "shipped_names.h"
@@ -57,21 +58,10 @@ HWND WaitForBoxOver(HWND owner) {
 }
 
 // A file held open for reading with no delete sharing, as a virus scanner or an indexer may.
-class HeldFile {
- public:
-  explicit HeldFile(const std::wstring& path)
-      : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr)) {}
-  ~HeldFile() {
-    if (held()) CloseHandle(handle_);
-  }
-  HeldFile(const HeldFile&) = delete;
-  HeldFile& operator=(const HeldFile&) = delete;
-  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
+ScopedHandle HoldFile(const std::wstring& path) {
+  return ScopedHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
 std::vector<char> Built(const wchar_t* file) {
   return ReadFileBytes(ExecutableFolder() + L"\\" + file);
@@ -81,9 +71,16 @@ class SetupTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(PathExists(ExecutableFolder() + L"\\" + kSetupFile)); }
 
-  // What a test installed goes again, so the user's own machine is left as it was.
+  // What a test installed goes again, so the user's own machine is left as it was, even after a
+  // failed assertion: then what the uninstaller keeps by design, a settings file in the chosen
+  // folder and an uninstaller run in place from the default one, and the folders they held.
   void TearDown() override {
     if (UserKeyExists(kUninstallKey)) RunQuietUninstall();
+    DeleteFileW(Installed(kSettingsFile, kChosenFolder).c_str());
+    RemoveDirectoryW(kChosenFolder);
+    RemoveDirectoryW(kChosenParent);
+    DeleteFileW(Installed(kUninstallerFile).c_str());
+    RemoveDirectoryW(InstallFolder().c_str());
   }
 
   void ExpectInstalledProgramsAreTheBuiltOnes(const std::wstring& folder = InstallFolder()) {
@@ -181,10 +178,7 @@ TEST_F(SetupTest, InstallOverAnEarlierOneReplacesTheProgramsAndKeepsTheSettings)
   EXPECT_EQ(std::string(settings.begin(), settings.end()), kHandEditedSettings);
   EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), anotherSaver);
 
-  ASSERT_TRUE(RunQuietUninstall());
-  DeleteFileW(Installed(kSettingsFile, kChosenFolder).c_str());
-  RemoveDirectoryW(kChosenFolder);
-  RemoveDirectoryW(kChosenParent);
+  EXPECT_TRUE(RunQuietUninstall());
 }
 
 // A second copy put elsewhere with /D= takes over the uninstall and Start-menu entries; the
@@ -202,9 +196,6 @@ TEST_F(SetupTest, UninstallingAnEarlierCopyLeavesTheLaterCopysEntries) {
   ASSERT_TRUE(RunQuietUninstall());
   EXPECT_FALSE(PathExists(StartMenuEntry()));
   EXPECT_FALSE(PathExists(kChosenFolder));
-  DeleteFileW(Installed(kUninstallerFile).c_str());
-  RemoveDirectoryW(InstallFolder().c_str());
-  RemoveDirectoryW(kChosenParent);
 }
 
 // An update while this saver is still the current one keeps it so, written anew in the form
@@ -225,8 +216,8 @@ TEST_F(SetupTest, AnUpdateKeepsThisSaverCurrent) {
 TEST_F(SetupTest, AnUninstallThatLeavesAProgramFileKeepsItsEntry) {
   ASSERT_EQ(RunSetup(L"/S"), 0u);
   {
-    const HeldFile renderer(Installed(kRendererFile));
-    ASSERT_TRUE(renderer.held());
+    const ScopedHandle renderer = HoldFile(Installed(kRendererFile));
+    ASSERT_TRUE(renderer.valid());
     const std::wstring inPlace = L"_?=" + InstallFolder();
     const ChildProcess shown = ChildProcess::Start(Installed(kUninstallerFile), inPlace, L"");
     const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, shown.id(), kUninstallTimeout);

@@ -150,6 +150,7 @@ TEST_F(CommandTest, ReleaseClicksWhenItsPressNeverLeftTheButton) {
       {"dragged off", "mfdou", 0, ViewState::Focused},
       {"release of a press made elsewhere", "mu", 0, ViewState::Hovered},
       {"focus lost while disabled", "fDlEmfdu", 1, ViewState::FocusedHovered},
+      {"focus lost while disabled and hovered", "mfDlEdu", 1, ViewState::Hovered},
   };
   for (const auto& row : rows) {
     Command button(face_, pointer_, container_);
@@ -222,7 +223,7 @@ TEST_F(CommandTest, BeforeInitializeThereIsNoHoverButFocusStillShows) {
 
 TEST_F(CommandTest, EmptyLayoutLoadsDefaultsAndSavesThemBackInOrder) {
   button_.LoadProperties(bag_);
-  EXPECT_EQ(face_.Take(), (Calls{"text", "font", "colour 0", "opaque", "caption", "Normal"}));
+  EXPECT_EQ(face_.last.image, FaceImage::Normal);
   EXPECT_TRUE(button_.EnabledFlag());
   EXPECT_EQ(button_.Caption(), L"Command1");
   EXPECT_EQ(button_.Font(), container_.ambient);
@@ -247,14 +248,26 @@ TEST_F(CommandTest, StoredLayoutIsMatchedWithoutCaseAndBadValuesAreSkipped) {
   bag_.Write(L"font", heavy);
   bag_.Write(L"fontcolour", std::int32_t{0xFF});
   bag_.Write(L"visible", std::int32_t{0});
-  bag_.Write(L"firstrun", std::int32_t{255});  // the byte's top still fits
   button_.LoadProperties(bag_);
   EXPECT_FALSE(button_.EnabledFlag());
-  EXPECT_EQ(button_.FirstRunFlag(), 255);
   EXPECT_EQ(button_.Caption(), L"設定");
   EXPECT_EQ(button_.Font(), heavy);
+  EXPECT_EQ(button_.FontColour(), 0xFFu);
   EXPECT_EQ(button_.Background(), BackgroundStyle::Transparent);
-  EXPECT_EQ(face_.Take(), (Calls{"text", "font", "colour 255", "transparent"}));
+}
+
+// A stored FirstRun is taken when it fits the byte and refused otherwise, which keeps the flag
+// the button had (1, from a first load of the defaults).
+TEST_F(CommandTest, StoredFirstRunIsTakenOnlyWithinTheByte) {
+  const std::pair<std::int32_t, int> rows[] = {{0, 0}, {255, 255}, {256, 1}, {-1, 1}};
+  for (const auto& [stored, flag] : rows) {
+    Command button(face_, pointer_, container_);
+    button.LoadProperties(bag_);
+    PropertyBag layout;
+    layout.Write(L"FirstRun", stored);
+    button.LoadProperties(layout);
+    EXPECT_EQ(button.FirstRunFlag(), flag) << stored;
+  }
 }
 
 TEST_F(CommandTest, FirstRunEnablesOnTheFirstReadAndForcesABlackCaptionUntilThen) {

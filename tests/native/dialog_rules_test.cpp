@@ -16,7 +16,7 @@ TEST(SettingsDialog, SourceLightsItsMarkAndEnablesOnlyItsOwnControls) {
   const SourceRow rows[] = {
       {-1, {{false, false, false}, false, false}}, {0, {{true, false, false}, false, false}},
       {1, {{false, true, false}, true, false}},    {2, {{false, false, true}, false, true}},
-      {3, {{false, false, false}, false, false}},
+      {3, {{false, false, false}, false, false}},  // one past the last: no mark, nothing beyond
   };
   for (const SourceRow& row : rows) EXPECT_EQ(LookOfSource(row.kind), row.look) << row.kind;
 }

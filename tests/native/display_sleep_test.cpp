@@ -12,7 +12,8 @@ namespace {
 // A 1 MHz counter: one tick is one microsecond.
 constexpr std::int64_t kSecond = 1000000;
 
-enum class Step { kTick, kOff, kOn };
+// kOff and kOn are the console display state; a request is a monitor-power command.
+enum class Step { kTick, kOff, kOn, kRequestOff };
 
 struct Event {
   double at;  // seconds on the clock
@@ -44,6 +45,10 @@ const SleepCase kSleeps[] = {
       {60.35, Step::kTick}},
      0.35f,
      0.05f},
+    {"a request counts until the console state comes, then is ignored",
+     {{0.21, Step::kRequestOff}, {1.21, Step::kOn}, {1.25, Step::kRequestOff}, {1.3, Step::kTick}},
+     0.3f,
+     0.1f},
 };
 
 TEST(DisplaySleep, TheTimerLeavesOutTheDarkTime) {
@@ -63,11 +68,13 @@ TEST(DisplaySleep, TheTimerLeavesOutTheDarkTime) {
     for (const Event& event : c.events) {
       at(event.at);
       if (event.step == Step::kTick) timer.Tick();
-      if (event.step != Step::kTick) {
-        sleep.Report(event.step == Step::kOn ? DisplayPower::kOn : DisplayPower::kOff);
+      if (event.step == Step::kRequestOff) sleep.ReportMonitorPowerRequest(DisplayPower::kOff);
+      if (event.step == Step::kOn || event.step == Step::kOff) {
+        sleep.ReportConsoleState(event.step == Step::kOn ? DisplayPower::kOn : DisplayPower::kOff);
+        EXPECT_EQ(sleep.drawing(), event.step == Step::kOn) << "at " << event.at;
       }
-      EXPECT_EQ(sleep.drawing(), event.step != Step::kOff) << "at " << event.at;
     }
+    EXPECT_TRUE(sleep.drawing());
     EXPECT_NEAR(timer.total(), c.total, 1e-5f);
     EXPECT_NEAR(timer.delta(), c.delta, 1e-5f);
   }

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "frame_values.h"
 #include "osmesa_canvas.h"
 #include "snow_flake.h"
 
@@ -18,11 +17,7 @@ class CountedFlake final : public SnowFlake {
 
 class FlakeListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    destroyed = 0;
-    frameTotal = 0.0f;
-    frameDelta = 0.0f;
-  }
+  void SetUp() override { destroyed = 0; }
 
   // A flake born now that lives the given seconds.
   SnowFlake* Make(FlakeList& list, float lifeTime) {
@@ -41,13 +36,16 @@ class FlakeListTest : public ::testing::Test {
   }
 
   OsMesaCanvas canvas{16, 16};
+  // The frame's seconds, as the renderer hands them to its flakes.
+  float frameTotal = 0.0f;
+  float frameDelta = 0.0f;
 };
 
 TEST_F(FlakeListTest, RemovingTheOnlyFlakeEmptiesTheListAndAddStartsAgain) {
   FlakeList list(10);
   ASSERT_TRUE(list.Add(Make(list, 1.0f)));
   frameTotal = 2.0f;
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(frameTotal, frameDelta);
   EXPECT_EQ(list.head, nullptr);
   EXPECT_EQ(list.tail, nullptr);
   EXPECT_EQ(list.count, 0);
@@ -68,7 +66,7 @@ TEST_F(FlakeListTest, RemovingTailMakesSurvivorTailAndNextAddLinksAfterIt) {
   list.Add(second);
   list.Add(dying);
   frameTotal = 2.0f;
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(frameTotal, frameDelta);
   EXPECT_EQ(Walk(list), (std::vector<SnowFlake*>{first, second}));
 
   SnowFlake* added = Make(list, 9.0f);
@@ -89,7 +87,7 @@ TEST_F(FlakeListTest, RemovingHeadAndMiddleKeepsOrderAndMovesEachSurvivorOnce) {
   }
   frameTotal = 2.0f;
   frameDelta = 0.5f;
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(frameTotal, frameDelta);
   EXPECT_EQ(Walk(list), (std::vector<SnowFlake*>{flakes[1], flakes[3], flakes[6]}));
   EXPECT_EQ(destroyed, 4);
   for (const SnowFlake* survivor : Walk(list)) {
@@ -132,12 +130,12 @@ TEST_F(FlakeListTest, FlakeLivesThroughItsLastInstantAndDiesUndrawnAfter) {
 
   frameTotal = 8.0f;
   frameDelta = 0.25f;
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(frameTotal, frameDelta);
   ASSERT_EQ(list.count, 1);
   EXPECT_EQ(flake->position.x, 0.25f);
 
   frameTotal = 8.001f;
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(frameTotal, frameDelta);
   EXPECT_EQ(list.count, 0);
   EXPECT_EQ(destroyed, 1);
 }

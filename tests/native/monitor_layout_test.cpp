@@ -89,7 +89,7 @@ TEST(MonitorLayout, ChangedMonitorsMoveTheWindowOnlyWhenTheLayoutChanges) {
        ScreenRect{0, 0, 2048, 768},
        2},
       {"a monitor unplugged", kKeep, {primary, right}, {primary}, primary, 1},
-      {"the second monitor gone, switched: the fixed window",
+      {"the second monitor gone, switched: the primary as switched",
        kSwitch,
        {switchedPrimary, movedRight},
        {switchedPrimary},
@@ -105,14 +105,20 @@ TEST(MonitorLayout, ChangedMonitorsMoveTheWindowOnlyWhenTheLayoutChanges) {
        kSwitch,
        {switchedPrimary},
        {primary},
-       std::nullopt,
-       0},
+       primary,
+       1},
+      {"the primary unplugged, switched: the monitor left in its own mode",
+       kSwitch,
+       {switchedPrimary, movedRight},
+       {{0, 0, 1920, 1080}},
+       ScreenRect{0, 0, 1920, 1080},
+       1},
       {"monitors unreadable for a moment", kKeep, {primary, right}, {}, std::nullopt, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const std::optional<RenderLayout> next =
-        ReplanRenderLayout(c.choice, c.after, PlanRenderLayout(c.choice, c.before));
+        ReplanRenderLayout(c.after, PlanRenderLayout(c.choice, c.before));
     ASSERT_EQ(next.has_value(), c.window.has_value());
     if (!next) continue;
     EXPECT_EQ(next->window, *c.window);

@@ -1,5 +1,5 @@
-// The music module's decisions over a recording port: every command string with its reply buffer
-// size, in order, and what each operation leaves in LastApiResult, MciReply and CdPollOn.
+// The music module's decisions over a recording port: every command string, in order, and what
+// each operation leaves in LastApiResult, MciReply and CdPollOn.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -15,7 +15,7 @@ using Calls = std::vector<std::wstring>;
 
 constexpr std::int32_t kUntouched = -7;
 
-// Logs each call as one line, a reply buffer's size in brackets. Replies are scripted by command
+// Logs each call as one line. Replies are scripted by command
 // (others succeed with no text) and come back like a system buffer: text, NUL, stale characters.
 class RecordingPort final : public MciPort {
  public:
@@ -26,28 +26,26 @@ class RecordingPort final : public MciPort {
   Calls calls;
 
   Reply Send(std::wstring_view command, std::size_t chars) override {
-    Log(std::wstring(command), chars);
+    Log(std::wstring(command));
     if (command == throwingCommand) throw std::runtime_error("port failed");
     const auto found = replies.find(command);
     const Reply reply = found == replies.end() ? Reply{0, L""} : found->second;
     return {reply.code, Buffer(reply.buffer, chars)};
   }
   std::optional<std::wstring> ErrorText(std::int32_t code, std::size_t chars) override {
-    Log(L"error text " + std::to_wstring(code), chars);
+    Log(L"error text " + std::to_wstring(code));
     const auto found = errorTexts.find(code);
     if (found == errorTexts.end()) return std::nullopt;
     return Buffer(found->second, chars);
   }
-  std::uint32_t WaveOutputDevices() override { return Log(L"wave devices", 0), waveDevices; }
+  std::uint32_t WaveOutputDevices() override { return Log(L"wave devices"), waveDevices; }
   std::int32_t PlayLoopingSound(const std::wstring& file) override {
-    return Log(L"loop sound " + file, 0), 1;
+    return Log(L"loop sound " + file), 1;
   }
-  std::int32_t StopSound() override { return Log(L"stop sound", 0), 1; }
+  std::int32_t StopSound() override { return Log(L"stop sound"), 1; }
 
  private:
-  void Log(const std::wstring& call, std::size_t chars) {
-    calls.push_back(chars == 0 ? call : call + L" [" + std::to_wstring(chars) + L"]");
-  }
+  void Log(const std::wstring& call) { calls.push_back(call); }
   static std::wstring Buffer(const std::wstring& text, std::size_t chars) {
     if (chars == 0) return L"";
     EXPECT_LT(text.size(), chars) << "a reply the buffer cannot hold";
@@ -57,8 +55,8 @@ class RecordingPort final : public MciPort {
   }
 };
 
-const Calls kCdQueries = {L"status cdaudio current track [512]",
-                          L"status cdaudio number of tracks [512]", L"status cdaudio mode [255]"};
+const Calls kCdQueries = {L"status cdaudio current track", L"status cdaudio number of tracks",
+                          L"status cdaudio mode"};
 
 Calls CdQueriesThen(const Calls& more) {
   Calls calls = kCdQueries;
@@ -101,9 +99,9 @@ TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndKeepTheLastResult) {
 TEST_F(Music, WholeDiscPlaysAgainWheneverAPollFindsItStopped) {
   port_.replies[L"status cdaudio current track"] = {0, L"abc"};  // never read as a number
   port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
-  EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio [512]"}));
+  EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio"}));
   EXPECT_TRUE(CdPollOn);
-  EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio [512]"}));
+  EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio"}));
   port_.replies[L"status cdaudio mode"] = {0, L"playing"};
   EXPECT_EQ(Poll(), kCdQueries);
   EXPECT_TRUE(CdPollOn);
@@ -114,8 +112,8 @@ TEST_F(Music, RepeatedTrackStartsAgainWhenAnotherTrackPlaysOrTheDiscStops) {
   port_.replies[L"status cdaudio current track"] = {0, L"4"};
   port_.replies[L"status cdaudio mode"] = {0, L"playing"};
   port_.replies[L"status cdaudio position track 3"] = {0, L"03:00:00:00"};
-  const Calls jumpBack = CdQueriesThen(
-      {L"status cdaudio position track 3 [512]", L"play cdaudio from 03:00:00:00 [512]"});
+  const Calls jumpBack =
+      CdQueriesThen({L"status cdaudio position track 3", L"play cdaudio from 03:00:00:00"});
   EXPECT_EQ(Poll(), jumpBack);
   EXPECT_TRUE(CdPollOn);
   port_.replies[L"status cdaudio current track"] = {0, L"03"};  // a number: track 3
@@ -190,9 +188,8 @@ TEST_F(Music, MciSendAndStatusTurnCodesIntoTexts) {
   EXPECT_EQ(CdPlay(port_, L"cdaudio", L"1", L"2"), 999);
   EXPECT_EQ(MciReply, L"Error (文字列が取れません)");
   EXPECT_EQ(LastApiResult, 999);  // sent through MciSend alone, which records it
-  EXPECT_EQ(port_.calls, (Calls{L"sysinfo all quantity [512]", L"status cdaudio mode [512]",
-                                L"error text 263 [256]", L"play cdaudio from 1 to 2 [512]",
-                                L"error text 999 [256]"}));
+  EXPECT_EQ(port_.calls, (Calls{L"sysinfo all quantity", L"status cdaudio mode", L"error text 263",
+                                L"play cdaudio from 1 to 2", L"error text 999"}));
 }
 
 TEST_F(Music, Mp3PlaysTheQuotedPathOnlyWhenItOpened) {
@@ -215,8 +212,8 @@ TEST_F(Music, Mp3RepeatRestartsFromTheStartUnlessPlaying) {
     EXPECT_EQ(Mp3IsPlaying(port_), playing);
     port_.calls.clear();
     Mp3Repeat(port_);
-    const Calls restart = {L"status MP3Play mode [30]", L"stop MP3Play", L"play MP3Play from 0"};
-    EXPECT_EQ(port_.calls, playing ? Calls{L"status MP3Play mode [30]"} : restart);
+    const Calls restart = {L"status MP3Play mode", L"stop MP3Play", L"play MP3Play from 0"};
+    EXPECT_EQ(port_.calls, playing ? Calls{L"status MP3Play mode"} : restart);
   }
   EXPECT_EQ(LastApiResult, kUntouched);
 }

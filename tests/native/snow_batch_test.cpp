@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fake_clock.h"
-#include "frame_values.h"
 #include "osmesa_canvas.h"
 #include "random.h"
 #include "render_frame.h"
@@ -13,28 +12,22 @@ namespace {
 
 class SnowBatchTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    DestroyFlakes();
-    ResetFrameState();
-  }
-
-  // Advances the fake clock and the shared frame values as the message loop does.
+  // Advances the fake clock and the frame as the message loop does.
   void AdvanceTo(double seconds) {
     clock.counter = static_cast<std::int64_t>(seconds * clock.frequency);
-    frameTimer.Tick();
-    frameTotal = frameTimer.total();
-    frameDelta = frameTimer.delta();
+    state.AdvanceFrame();
   }
 
   // Draws one frame at the given time; the flakes alive after it.
   int FrameAt(double seconds) {
     AdvanceTo(seconds);
-    DrawFrame();
-    return flakeList->count;
+    DrawFrame(state);
+    return state.flakeList->count;
   }
 
   OsMesaCanvas canvas{32, 32};
   FakeClock clock;
+  RendererState state;
 };
 
 // Seed 1 gives 41, 18467, 6334, 26500, 19169, 15724, 11478, 29358 for the first flake and
@@ -42,10 +35,10 @@ class SnowBatchTest : public ::testing::Test {
 // from them by hand: x = 41 mod 80 - 50, ..., halfSize = (29358 mod 10 - 5) * 0.1 + 0.2f.
 TEST_F(SnowBatchTest, FixedSeedGivesEightDrawsPerFlakeInOrder) {
   SeedRandom(1);
-  InitFlakes(clock);
-  ASSERT_EQ(flakeList->count, 1000);
+  InitFlakes(state, clock);
+  ASSERT_EQ(state.flakeList->count, 1000);
 
-  const SnowFlake& first = *flakeList->head;
+  const SnowFlake& first = *state.flakeList->head;
   EXPECT_EQ(first.position.x, -9.0f);
   EXPECT_EQ(first.position.y, 17.0f);
   EXPECT_EQ(first.position.z, -146.0f);
@@ -65,8 +58,8 @@ TEST_F(SnowBatchTest, FixedSeedGivesEightDrawsPerFlakeInOrder) {
   EXPECT_EQ(second.lifeTime, 5.1f);
   EXPECT_EQ(second.halfSize, -0.2f);
 
-  for (const SnowFlake* f = flakeList->head; f != nullptr; f = f->next) {
-    ASSERT_EQ(f->birthTime, frameTotal);
+  for (const SnowFlake* f = state.flakeList->head; f != nullptr; f = f->next) {
+    ASSERT_EQ(f->birthTime, state.frameTotal);
     ASSERT_EQ(f->colour.r, 0.7f);
     ASSERT_EQ(f->colour.a, 1.0f);
     ASSERT_TRUE(f->alive);
@@ -77,8 +70,8 @@ TEST_F(SnowBatchTest, FixedSeedGivesEightDrawsPerFlakeInOrder) {
 
 TEST_F(SnowBatchTest, FramesSpawnOnlyAfterMoreThanASecondAndOnceAfterALongPause) {
   SeedRandom(7);
-  InitFlakes(clock);
-  InitRenderState();
+  InitFlakes(state, clock);
+  InitRenderState(state);
 
   EXPECT_EQ(FrameAt(0.5), 1000);
   EXPECT_EQ(FrameAt(1.0), 1000);  // exactly one second is not more than one
@@ -87,7 +80,7 @@ TEST_F(SnowBatchTest, FramesSpawnOnlyAfterMoreThanASecondAndOnceAfterALongPause)
 
   // Ten seconds without a frame: every older flake has died, and only one new batch comes.
   EXPECT_EQ(FrameAt(12.0), 1000);
-  for (const SnowFlake* f = flakeList->head; f != nullptr; f = f->next) {
+  for (const SnowFlake* f = state.flakeList->head; f != nullptr; f = f->next) {
     ASSERT_EQ(f->birthTime, 12.0f);
   }
   // The cadence starts again from that batch rather than catching up on the missed ones.
@@ -99,15 +92,15 @@ TEST_F(SnowBatchTest, FramesSpawnOnlyAfterMoreThanASecondAndOnceAfterALongPause)
 // A full list drops the rest of a batch without disturbing the flakes it holds.
 TEST_F(SnowBatchTest, BatchIntoANearlyFullListStopsAtCapacity) {
   SeedRandom(3);
-  InitFlakes(clock);
-  for (int i = 0; i < 8; ++i) SpawnBatch();
-  ASSERT_EQ(flakeList->count, 9000);
-  SnowFlake* oldTail = flakeList->tail;
-  SpawnBatch();
-  SpawnBatch();
-  EXPECT_EQ(flakeList->count, kFlakeCapacity);
-  EXPECT_NE(flakeList->tail, oldTail);
-  EXPECT_EQ(flakeList->tail->next, nullptr);
+  InitFlakes(state, clock);
+  for (int i = 0; i < 8; ++i) SpawnBatch(state);
+  ASSERT_EQ(state.flakeList->count, 9000);
+  SnowFlake* oldTail = state.flakeList->tail;
+  SpawnBatch(state);
+  SpawnBatch(state);
+  EXPECT_EQ(state.flakeList->count, kFlakeCapacity);
+  EXPECT_NE(state.flakeList->tail, oldTail);
+  EXPECT_EQ(state.flakeList->tail->next, nullptr);
 }
 
 }  // namespace

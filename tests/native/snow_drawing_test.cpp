@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
-#include "frame_values.h"
 #include "osmesa_canvas.h"
 #include "projection.h"
 #include "render_frame.h"
@@ -21,14 +21,12 @@ class SnowDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResizeScene(kSize, kSize);
-    InitRenderState();
+    InitRenderState(state);
     glClear(GL_COLOR_BUFFER_BIT);
-    frameTotal = 0.0f;
-    frameDelta = 0.0f;
   }
 
   SnowFlake* Add(float x, float y, float z, float halfSize) {
-    auto* flake = new SnowFlake(&list, frameTotal);
+    auto* flake = new SnowFlake(&list, state.frameTotal);
     flake->Set({x, y, z}, {0, 0, 0}, {0.7f, 0.7f, 0.7f, 1.0f}, halfSize, 5.0f);
     list.Add(flake);
     return flake;
@@ -40,12 +38,13 @@ class SnowDrawingTest : public ::testing::Test {
   }
 
   OsMesaCanvas canvas{kSize, kSize};
-  FlakeList list{100};
+  RendererState state;
+  FlakeList& list = *(state.flakeList = std::make_unique<FlakeList>(100));
 };
 
 TEST_F(SnowDrawingTest, UntexturedFlakeIsAGreySquareOfItsProjectedSize) {
   Add(0.0f, 0.0f, -10.0f, 1.0f);
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(state.frameTotal, state.frameDelta);
 
   const double half = ProjectedHalfSide(1.0, 10.0);  // about 30.9 pixels
   const OsMesaCanvas::Pixel centre = canvas.At(kSize / 2, kSize / 2);
@@ -68,7 +67,7 @@ TEST_F(SnowDrawingTest, UntexturedFlakeIsAGreySquareOfItsProjectedSize) {
 TEST_F(SnowDrawingTest, OverlappingFlakesAddUpAndSaturateAtWhite) {
   Add(0.0f, 0.0f, -10.0f, 1.0f);
   Add(0.5f, 0.0f, -10.0f, 1.0f);
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(state.frameTotal, state.frameDelta);
   // Left edge: one flake; right of centre: both, 0.7 + 0.7 clamps to full white.
   const OsMesaCanvas::Pixel single = canvas.At(kSize / 2 - 25, kSize / 2);
   const OsMesaCanvas::Pixel both = canvas.At(kSize / 2 + 5, kSize / 2);
@@ -82,17 +81,17 @@ TEST_F(SnowDrawingTest, OverlappingFlakesAddUpAndSaturateAtWhite) {
 // A negative half size draws the same square turned half a turn; a near-zero one draws nothing.
 TEST_F(SnowDrawingTest, NegativeHalfSizeStillDrawsAndTinyOneDoesNot) {
   Add(0.0f, 0.0f, -10.0f, -0.3f);
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(state.frameTotal, state.frameDelta);
   const int lit = canvas.CountLit();
   const double half = ProjectedHalfSide(0.3, 10.0);
   EXPECT_NEAR(lit, (2 * half) * (2 * half), 4 * 2 * half);
 
   glClear(GL_COLOR_BUFFER_BIT);
   FlakeList tiny(1);
-  auto* flake = new SnowFlake(&tiny, frameTotal);
+  auto* flake = new SnowFlake(&tiny, state.frameTotal);
   flake->Set({0, 0, -10}, {0, 0, 0}, {0.7f, 0.7f, 0.7f, 1}, 3e-9f, 5.0f);
   tiny.Add(flake);
-  tiny.UpdateAndDraw();
+  tiny.UpdateAndDraw(state.frameTotal, state.frameDelta);
   EXPECT_EQ(canvas.CountLit(), 0);
 }
 
@@ -102,14 +101,14 @@ TEST_F(SnowDrawingTest, OnlyFlakesAreDrawnOnBlack) {
   glClearColor(1, 1, 1, 1);
   glClear(GL_COLOR_BUFFER_BIT);
   ASSERT_GT(canvas.CountLit(), 0);
-  InitRenderState();
+  InitRenderState(state);
   Add(0.0f, 0.0f, 10.0f, 1.0f);  // behind the viewer
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(state.frameTotal, state.frameDelta);
   EXPECT_EQ(canvas.CountLit(), 0);
 
   Add(0.0f, 0.0f, -10.0f, 1.0f);
-  list.UpdateAndDraw();
+  list.UpdateAndDraw(state.frameTotal, state.frameDelta);
   const double half = ProjectedHalfSide(1.0, 10.0);
   EXPECT_NEAR(canvas.CountLit(), (2 * half) * (2 * half), 4 * 2 * half);
 }
@@ -117,13 +116,13 @@ TEST_F(SnowDrawingTest, OnlyFlakesAreDrawnOnBlack) {
 // Aged by exactly its life a flake is still drawn; in the next frame it is gone, undrawn.
 TEST_F(SnowDrawingTest, FlakeIsDrawnAtExactlyItsLifeTime) {
   Add(0.0f, 0.0f, -10.0f, 1.0f);
-  frameTotal = 5.0f;
-  list.UpdateAndDraw();
+  state.frameTotal = 5.0f;
+  list.UpdateAndDraw(state.frameTotal, state.frameDelta);
   EXPECT_GT(canvas.CountLit(), 0);
 
   glClear(GL_COLOR_BUFFER_BIT);
-  frameTotal = 5.0001f;
-  list.UpdateAndDraw();
+  state.frameTotal = 5.0001f;
+  list.UpdateAndDraw(state.frameTotal, state.frameDelta);
   EXPECT_EQ(canvas.CountLit(), 0);
   EXPECT_EQ(list.count, 0);
 }
@@ -133,13 +132,10 @@ TEST_F(SnowDrawingTest, FlakeIsDrawnAtExactlyItsLifeTime) {
 TEST_F(SnowDrawingTest, EveryViewDrawsTheFlakesMovedOnceAndSquare) {
   SnowFlake* flake = Add(0.0f, 0.0f, -10.0f, 1.0f);
   flake->velocity = {2.0f, 0.0f, 0.0f};
-  frameDelta = 0.5f;
+  state.frameDelta = 0.5f;
   const MonitorView views[] = {{0, 0, kSize / 2, kSize, 0.5},
                                {kSize / 2, 0, kSize / 2, kSize, 0.5}};
-  FlakeList* const shared = flakeList;
-  flakeList = &list;
-  DrawFrame(views);
-  flakeList = shared;
+  DrawFrame(state, views);
   EXPECT_EQ(flake->position.x, 1.0f);
 
   struct Box {

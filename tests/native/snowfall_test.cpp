@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "flake_batch.h"
 #include "random.h"
 #include "snowfall.h"
 
@@ -46,19 +47,20 @@ TEST(Snowfall, SettledSnowHoldsSeveralBatchesOfFlakesComingCloser) {
   EXPECT_GT(counter.nearest, -121.0f) << "flakes born 121 to 180 away have come nearer";
 }
 
-TEST(DistantView, SmallerAreasShowFewerRelativelyLargerFlakes) {
-  struct Case {
-    int height;
-    float flakeScale;
-    int flakesPerBatch;
-  };
-  const Case cases[] = {
-      {768, 1.0f, 1000}, {1200, 1.0f, 1000}, {192, 2.0f, 250}, {112, 2.6186f, 146}, {0, 27.713f, 1},
-  };
-  for (const Case& c : cases) {
-    const DistantView view = DistantViewFor(c.height);
-    EXPECT_NEAR(view.flakeScale, c.flakeScale, 1e-3) << c.height;
-    EXPECT_EQ(view.flakesPerBatch, c.flakesPerBatch) << c.height;
+// A flake's projection and the area both scale with the area's height, so a flake drawn
+// flakeScale times larger covers flakeScale² times the share of the area it would at full size.
+// The snow then covers the screen's share of any area when flakesPerBatch × flakeScale² is the
+// saver's batch, to the nearest whole flake. Areas taller than the screen are not distant and
+// keep the saver's flakes.
+TEST(DistantView, EveryAreaIsCoveredAsTheScreenIsWithFewerLargerFlakes) {
+  for (int height = -1; height <= 1600; ++height) {
+    const DistantView view = DistantViewFor(height);
+    const double scaleSquared = static_cast<double>(view.flakeScale) * view.flakeScale;
+    ASSERT_GE(view.flakeScale, 1.0f) << height;
+    ASSERT_GE(view.flakesPerBatch, 1) << height;
+    ASSERT_LE(view.flakesPerBatch, kFlakesPerBatch) << height;
+    // Half a flake either way, and a little for the scale's float.
+    ASSERT_NEAR(view.flakesPerBatch, kFlakesPerBatch / scaleSquared, 0.501) << height;
   }
 }
 

@@ -146,8 +146,8 @@ TEST(FormTimers, TickThroughTheQueueOnlyWhileOnAndSurviveAPeriodChange) {
   RecordingForm form(L"Timer form");
   int ticks = 0;
   int idleTicks = 0;
-  FormTimer idle(form, 20, false, [&] { ++idleTicks; });
-  FormTimer timer(form, 30, true, [&] { ++ticks; });
+  FormTimer idle(form, 20, TimerStart::kDisabled, [&] { ++idleTicks; });
+  FormTimer timer(form, 30, TimerStart::kEnabled, [&] { ++ticks; });
   // Ticks need the window; a timer switched on before load starts with it.
   ASSERT_TRUE(form.Load());
   ASSERT_TRUE(PumpUntil(std::chrono::seconds(5), [&] { return ticks >= 3; }));

@@ -14,6 +14,7 @@
 #include "message_pump.h"
 #include "picture_file.h"
 #include "preview/preview_form_win.h"
+#include "screen_capture.h"
 
 namespace {
 
@@ -36,10 +37,11 @@ std::wstring BesideExecutable(const wchar_t* name) {
   return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
 }
 
-bool Near(std::uint32_t shown, std::uint32_t expected) {
-  for (int shift : {0, 8, 16}) {
-    const int a = static_cast<int>(shown >> shift & 0xFF);
-    const int b = static_cast<int>(expected >> shift & 0xFF);
+bool Near(ScreenImage::Pixel shown, std::uint32_t expected) {
+  const int pairs[][2] = {{shown.r, static_cast<int>(expected >> 16 & 0xFF)},
+                          {shown.g, static_cast<int>(expected >> 8 & 0xFF)},
+                          {shown.b, static_cast<int>(expected & 0xFF)}};
+  for (const auto& [a, b] : pairs) {
     if (std::abs(a - b) > kDecoderTolerance) return false;
   }
   return true;
@@ -61,59 +63,17 @@ HWND MakeArea(int width, int height) {
                          nullptr);
 }
 
-// The screen's pixels over the area, 0x00RRGGBB, top row first.
-class Capture {
- public:
-  Capture(int width, int height) : width_(width), height_(height) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, screen, kAreaLeft, kAreaTop, SRCCOPY);
-    GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    pixels_.assign(first, first + static_cast<std::size_t>(width) * height);
-    for (std::uint32_t& p : pixels_) p &= 0xFFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(section);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-  }
-
-  std::uint32_t At(int x, int y) const { return pixels_[y * width_ + x]; }
-  int CountIn(int left, int top, int right, int bottom, bool (*test)(std::uint32_t)) const {
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-      for (int x = left; x < right; ++x) count += test(At(x, y)) ? 1 : 0;
-    }
-    return count;
-  }
-  int Count(bool (*test)(std::uint32_t)) const { return CountIn(0, 0, width_, height_, test); }
-  int DifferingFrom(const Capture& other) const {
-    int differing = 0;
-    for (std::size_t i = 0; i < pixels_.size(); ++i) differing += pixels_[i] != other.pixels_[i];
-    return differing;
-  }
-
- private:
-  int width_;
-  int height_;
-  std::vector<std::uint32_t> pixels_;
-};
-
-bool IsArea(std::uint32_t p) { return p == 0xFF00FF; }
-bool IsBright(std::uint32_t p) {
-  return (p >> 16 & 0xFF) >= kBrightChannel && (p >> 8 & 0xFF) >= kBrightChannel &&
-         (p & 0xFF) >= kBrightChannel;
+// The screen's pixels over the top-left width × height of the area; none when unreadable.
+std::optional<ScreenImage> Capture(int width, int height) {
+  return CaptureScreenArea({kAreaLeft, kAreaTop, kAreaLeft + width, kAreaTop + height});
 }
-bool IsLit(std::uint32_t p) { return p != 0; }
+
+using Pixel = ScreenImage::Pixel;
+bool IsArea(Pixel p) { return RGB(p.r, p.g, p.b) == kAreaColour; }
+bool IsBright(Pixel p) {
+  return p.r >= kBrightChannel && p.g >= kBrightChannel && p.b >= kBrightChannel;
+}
+bool IsLit(Pixel p) { return p != Pixel{}; }
 
 // Each test runs in a process of its own, as the preview runs once per host.
 TEST(PreviewForm, ShowsTheStillUnstretchedAtTopLeftOnBlackBeforeTheFirstFrame) {
@@ -136,14 +96,15 @@ TEST(PreviewForm, ShowsTheStillUnstretchedAtTopLeftOnBlackBeforeTheFirstFrame) {
   GetClientRect(preview->window(), &client);
   EXPECT_EQ(client.right, width);
   EXPECT_EQ(client.bottom, height);
-  const Capture shown(width, height);
+  const std::optional<ScreenImage> shown = Capture(width, height);
+  ASSERT_TRUE(shown.has_value());
   int mismatches = 0;
   for (int y = 0; y < still->height; ++y) {
-    for (int x = 0; x < still->width; ++x) mismatches += !Near(shown.At(x, y), still->At(x, y));
+    for (int x = 0; x < still->width; ++x) mismatches += !Near(shown->At(x, y), still->At(x, y));
   }
   EXPECT_LT(mismatches, still->width * still->height / 100) << "pixels unlike the still";
-  EXPECT_EQ(shown.CountIn(still->width, 0, width, height, IsLit), 0) << "right of the still";
-  EXPECT_EQ(shown.CountIn(0, still->height, width, height, IsLit), 0) << "below the still";
+  EXPECT_EQ(shown->CountIn({still->width, 0, width, height}, IsLit), 0) << "right of the still";
+  EXPECT_EQ(shown->CountIn({0, still->height, width, height}, IsLit), 0) << "below the still";
   DestroyWindow(area);
 }
 
@@ -156,24 +117,27 @@ TEST_P(PreviewFormOfSize, ShowsChangingFramesWithBrightFlakesOverTheWholeArea) {
   const PreviewForm* preview = ShowPreview(area);
   ASSERT_NE(preview, nullptr);
   ASSERT_TRUE(PumpUntil(5s, [&] { return preview->framesShown() >= 1; }));
-  const Capture first(size.cx, size.cy);
+  const std::optional<ScreenImage> first = Capture(size.cx, size.cy);
   const int framesBefore = preview->framesShown();
   // About a third of a second of snow.
   ASSERT_TRUE(PumpUntil(5s, [&] { return preview->framesShown() >= framesBefore + 10; }));
-  const Capture later(size.cx, size.cy);
+  const std::optional<ScreenImage> later = Capture(size.cx, size.cy);
+  ASSERT_TRUE(first && later);
 
-  EXPECT_EQ(first.Count(IsArea), 0) << "the area shows through";
-  EXPECT_EQ(later.Count(IsArea), 0) << "the area shows through";
+  EXPECT_EQ(first->Count(IsArea), 0) << "the area shows through";
+  EXPECT_EQ(later->Count(IsArea), 0) << "the area shows through";
   // A small area holds few flakes, and a frame may happen to have no near one in it.
-  EXPECT_TRUE(PumpUntil(2s, [&] { return Capture(size.cx, size.cy).Count(IsBright) > 0; }))
-      << "no bright flake in two seconds of frames";
-  EXPECT_GT(later.DifferingFrom(first), size.cx * size.cy / 100) << "the snow stands still";
+  EXPECT_TRUE(PumpUntil(2s, [&] {
+    const std::optional<ScreenImage> frame = Capture(size.cx, size.cy);
+    return frame && frame->Count(IsBright) > 0;
+  })) << "no bright flake in two seconds of frames";
+  EXPECT_GT(later->CountDifferences(*first), size.cx * size.cy / 100) << "the snow stands still";
   // Snow across the whole area, not in one corner: each quarter holds lit pixels.
   const int halfWidth = size.cx / 2;
   const int halfHeight = size.cy / 2;
   for (const int x : {0, halfWidth}) {
     for (const int y : {0, halfHeight}) {
-      EXPECT_GT(later.CountIn(x, y, x + halfWidth, y + halfHeight, IsLit), 0) << x << "," << y;
+      EXPECT_GT(later->CountIn({x, y, x + halfWidth, y + halfHeight}, IsLit), 0) << x << "," << y;
     }
   }
   DestroyWindow(area);

@@ -5,6 +5,7 @@ driftmantle_gtest(preview_windows_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/preview_form_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/picture_file.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/screen_capture.cpp
     ${CMAKE_SOURCE_DIR}/host/host.rc
   LIBRARIES host_forms ole32 oleaut32 uuid)
 target_include_directories(preview_windows_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)

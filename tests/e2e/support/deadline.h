@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdio>
+#include <string>
 
 // Waiting in the e2e tests is always bounded: poll a condition until it holds or time runs out,
 // so a slow machine only makes a test slower and a broken program makes it fail, never hang.
@@ -48,4 +50,13 @@ bool HoldsThroughout(Deadline::Clock::duration period, Condition condition,
                      std::chrono::milliseconds interval = std::chrono::milliseconds(50)) {
   return !PollUntil(
       period, [&] { return !condition(); }, interval);
+}
+
+// The time since start, printed as "what: N ms" for the figures README quotes, and returned.
+inline std::chrono::milliseconds PrintElapsed(const std::string& what,
+                                              Deadline::Clock::time_point start) {
+  const auto elapsed =
+      std::chrono::duration_cast<std::chrono::milliseconds>(Deadline::Clock::now() - start);
+  std::printf("%s: %lld ms\n", what.c_str(), static_cast<long long>(elapsed.count()));
+  return elapsed;
 }

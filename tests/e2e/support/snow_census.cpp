@@ -32,3 +32,13 @@ SnowCensus TakeSnowCensus(const ScreenImage& image) {
   }
   return census;
 }
+
+bool ShowsSnow(const SnowCensus& census) {
+  return census.black > census.total / 2 && census.grey >= 200 && census.coloured == 0;
+}
+
+std::string Describe(const SnowCensus& census) {
+  return "black " + std::to_string(census.black) + ", grey " + std::to_string(census.grey) +
+         ", coloured " + std::to_string(census.coloured) + " of " + std::to_string(census.total) +
+         " pixels; commonest grey " + std::to_string(census.CommonestGrey());
+}

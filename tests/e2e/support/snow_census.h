@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "screen_capture.h"
 
@@ -20,3 +21,9 @@ struct SnowCensus {
 };
 
 SnowCensus TakeSnowCensus(const ScreenImage& image);
+
+// Snow as the renderer draws it: flakes cover a few percent of the screen at first and a few tens
+// later, so the background stays the larger part; additive grey on black can only give grey.
+bool ShowsSnow(const SnowCensus& census);
+// The census in words, for failure messages.
+std::string Describe(const SnowCensus& census);

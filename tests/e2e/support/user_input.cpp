@@ -58,7 +58,10 @@ void BringToFront(HWND window) {
 void ClickMiddleOf(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
-  const POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void ClickAt(POINT at) {
   MoveAndSettle(at);
   // NOTE: the system may still deliver a late move to where the pointer stood before, and a
   // press without a point of its own would land there.

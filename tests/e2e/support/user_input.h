@@ -10,8 +10,10 @@
 // Brings the window to the front so that it receives the keys.
 void BringToFront(HWND window);
 
-// Moves the pointer onto the middle of the window and, once it stands there, presses and releases
-// the left button at that point.
+// Moves the pointer onto the screen point and, once it stands there, presses and releases the
+// left button at that point.
+void ClickAt(POINT at);
+// The same on the middle of the window.
 void ClickMiddleOf(HWND window);
 
 // Presses and releases one key.

@@ -13,6 +13,14 @@ int ScreenImage::CountDifferences(const ScreenImage& other) const {
   return count;
 }
 
+int ScreenImage::CountIn(const RECT& box, bool (*test)(Pixel)) const {
+  int count = 0;
+  for (int y = box.top; y < box.bottom; ++y) {
+    for (int x = box.left; x < box.right; ++x) count += test(At(x, y)) ? 1 : 0;
+  }
+  return count;
+}
+
 std::optional<ScreenImage> CaptureScreen() {
   return CaptureScreenArea({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 }

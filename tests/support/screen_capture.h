@@ -9,7 +9,8 @@
 #include <vector>
 
 // What the user sees: the primary screen or another area read back through GDI, so whatever draws
-// there (GDI or OpenGL, any process) is included.
+// there (GDI or OpenGL, any process) is included. Shared by the end-to-end tests and the tests of
+// windows drawn in the test's own process.
 class ScreenImage {
  public:
   struct Pixel {
@@ -30,6 +31,9 @@ class ScreenImage {
   }
   // Pixels whose colour differs between two images of the same size.
   int CountDifferences(const ScreenImage& other) const;
+  // Pixels in box (right and bottom excluded) that pass test; in the whole image.
+  int CountIn(const RECT& box, bool (*test)(Pixel)) const;
+  int Count(bool (*test)(Pixel)) const { return CountIn({0, 0, width_, height_}, test); }
 
  private:
   int width_;

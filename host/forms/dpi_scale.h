@@ -1,0 +1,31 @@
+#pragma once
+
+// The host's layout is written for 96 dots per inch, in pixels and in twips (1/1440 inch). On a
+// scaled display each edge is scaled on its own, so that parts which meet at 96 dpi still meet,
+// and a layout made again for 96 dpi is the original to the pixel.
+
+inline constexpr int kDesignDpi = 96;
+inline constexpr int kTwipsPerInch = 1440;
+
+// An edge (a coordinate, not a length) given at 96 dpi, at dpi: rounded, halves away from zero.
+int ScaleEdge(int edge, int dpi);
+
+struct EdgeRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const EdgeRect&) const = default;
+};
+
+// A rectangle given at 96 dpi by its top left and size, with its four edges at dpi.
+EdgeRect ScaleBounds(int left, int top, int width, int height, int dpi);
+
+// A length in twips in whole pixels at dpi, to the nearest.
+int TwipsToPixels(double twips, int dpi);
+// A length in pixels at dpi in twips.
+double PixelsToTwips(int pixels, int dpi);
+
+// Which pixel of a 96-dpi drawing the pixel at position (0-based) of the same drawing made for
+// dpi belongs to: each design pixel covers the pixels between its scaled edges.
+int DesignPixelOf(int position, int dpi);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+// The dots per inch a window is laid out for, and the system's sizes at a given resolution. The
+// per-monitor calls came with Windows 10; where they are missing, the system's one resolution
+// serves every monitor.
+
+// The dots per inch of the monitor the window is on.
+int WindowDpi(HWND window);
+
+// A system metric (SM_CXICON, SM_CXCURSOR...) as it is at the given dots per inch.
+int SystemMetricForDpi(int index, int dpi);
+
+// The size of a window with this style whose client area has the given size, at dpi.
+SIZE WindowSizeForClient(SIZE client, DWORD style, int dpi);

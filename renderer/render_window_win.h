@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include "display_mode_choice.h"
+#include "shared_names.h"
+
+struct RendererRun;
+
+// The fixed renderer settings: the display mode and window it asks for never change.
+constexpr BYTE kColourBits = 16;
+constexpr bool kFullScreen = true;
+
+// The renderer's window class, registered while this lives.
+class RenderWindowClass {
+ public:
+  explicit RenderWindowClass(HINSTANCE instance);
+  ~RenderWindowClass();
+  RenderWindowClass(const RenderWindowClass&) = delete;
+  RenderWindowClass& operator=(const RenderWindowClass&) = delete;
+
+ private:
+  HINSTANCE instance_;
+  ATOM atom_;
+};
+
+// Full screen while this lives: the primary display switched to 1024 x 768 when the choice says
+// so, and the cursor hidden. A failed switch asks the loop to quit; start-up still goes on.
+class FullScreenDisplay {
+ public:
+  explicit FullScreenDisplay(DisplayModeChoice choice);
+  // Gives back the mode when a switch was asked for (a kept mode may be another program's), and
+  // then the cursor.
+  ~FullScreenDisplay();
+  FullScreenDisplay(const FullScreenDisplay&) = delete;
+  FullScreenDisplay& operator=(const FullScreenDisplay&) = delete;
+
+ private:
+  bool switchAsked_;  // whether or not the system took it
+};
+
+// A window of the renderer's class, destroyed with this; its messages reach the run.
+class RenderWindow {
+ public:
+  RenderWindow(RendererRun& run, const char* title, DWORD style);
+  ~RenderWindow();
+  RenderWindow(const RenderWindow&) = delete;
+  RenderWindow& operator=(const RenderWindow&) = delete;
+
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+// Registers the class, switches the display for full screen as the choice says, reads the
+// monitors and creates and shows the window over them, each held by the run. False when the
+// window cannot be made; what was taken until then stays with the run, which gives it back.
+bool CreateRenderWindow(RendererRun& run, const char* title, DisplayModeChoice choice,
+                        HINSTANCE instance);
+LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -132,9 +132,7 @@ void SettingsDialog::OnDpiChanged(int dpi, const RECT& suggested) {
     const RECT at = Scaled(design);
     control->Move(at.left, at.top, at.right - at.left, at.bottom - at.top);
   }
-  for (Label* label : {&bgmCaption_, &repeatCaption_, &lbl_Fname, &lbl_KeepMode, &creditLine_,
-                       &lbl_URL, &lbl_BGM[0], &lbl_BGM[1], &lbl_BGM[2]})
-    label->SetDpi(dpi_);
+  for (Label* label : labels_) label->SetDpi(dpi_);
   for (CommandButton* button : {&Cmd_File, &Cmd_Set, &Cmd_Can}) button->SetDpi(dpi_);
   BGM_Repeat.LayOut(Scaled(kRepeatBoxBounds), dpi_);
   captionFrame_.Place(Scaled(kCaptionFrameBounds));
@@ -180,6 +178,7 @@ void SettingsDialog::LoadScaledPictures() {
 }
 
 void SettingsDialog::CreateLabel(Label& label, HWND parent, RECT design) {
+  labels_.push_back(&label);
   label.SetDpi(dpi_);
   label.Create(parent, Place(label, design));
 }

@@ -88,6 +88,7 @@ class SettingsDialog final : public Form {
   // The dots per inch of the dialog's monitor, and each control's place at 96.
   int dpi_ = kDesignDpi;
   std::vector<std::pair<ChildControl*, RECT>> placed_;
+  std::vector<Label*> labels_;  // their fonts follow the dpi
   // The chosen file is the stored one that could not be opened when the dialog opened.
   bool fileMissing_ = false;
 };

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "bitmap_header.h"
+#include "bitmap_rows.h"
 #include "controls/face_art.h"
 #include "settings_dialog/mark_art.h"
 
@@ -15,20 +17,17 @@ namespace {
 PixelArt ReadBitmap24(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
-  const auto field = [&](std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24;
-  };
+  const BitmapParse parse = ParseBitmap(bytes);
   PixelArt art;
-  if (bytes.size() < 54) return art;
-  art.width = field(18);
-  art.height = field(22);
-  const int stride = (art.width * 3 + 3) / 4 * 4;
+  if (parse.fault != BitmapFault::kNone) return art;
+  art.width = parse.layout.header.width;
+  art.height = parse.layout.header.height;
+  const std::size_t stride = PaddedRowBytes(art.width, 24);
   for (int y = 0; y < art.height; ++y) {
-    const std::size_t row = field(10) + static_cast<std::size_t>(art.height - 1 - y) * stride;
-    for (int x = 0; x < art.width; ++x) {
-      const std::uint8_t* bgr = &bytes.at(row + 3 * x + 2) - 2;
-      art.pixels.push_back(ArtColour(bgr[2], bgr[1], bgr[0]));
-    }
+    const std::uint8_t* row =
+        &bytes[parse.layout.pixelOffset + static_cast<std::size_t>(art.height - 1 - y) * stride];
+    for (int x = 0; x < art.width; ++x)
+      art.pixels.push_back(ArtColour(row[3 * x + 2], row[3 * x + 1], row[3 * x]));
   }
   return art;
 }

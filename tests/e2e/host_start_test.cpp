@@ -40,7 +40,7 @@ class HostStartTest : public ::testing::Test {
   // The missing-renderer box, with its exact text; pressing OK must end the program.
   void ExpectMissingRendererBoxThenEnd(const std::wstring& argument) {
     ChildProcess host = StartHost(argument);
-    const HWND box = WaitForTopLevelWindow(L"#32770", kHostTitle, host.id(), 10000ms);
+    const HWND box = WaitForMessageBox(kHostTitle, host.id(), 10000ms);
     ASSERT_NE(box, nullptr) << "no box for " << testing::PrintToString(argument);
     EXPECT_EQ(MessageText(box), L"氷花灯.dll が同じﾌｫﾙﾀﾞに見つかりません！");
     EXPECT_EQ(GetWindowLongW(box, GWL_STYLE) & WS_CHILD, 0);

@@ -253,7 +253,7 @@ TEST_F(SettingsDialogTest, UnreachableFileStaysChosenAndAFailedSaveKeepsTheDialo
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   PressButton(Button(dialog_, L"設定"));
-  const HWND box = WaitForTopLevelWindow(L"#32770", kHostTitle, host_.id(), kTimeout);
+  const HWND box = WaitForMessageBox(kHostTitle, host_.id(), kTimeout);
   ASSERT_NE(box, nullptr);
   EXPECT_NE(MessageText(box).find(settings), std::wstring::npos)
       << testing::PrintToString(MessageText(box));

@@ -255,7 +255,7 @@ TEST_F(SetupTest, ProgramsInUseAreLeftWholeUntilTheyComeFree) {
   ASSERT_TRUE(DeleteFileW(Installed(kRendererFile).c_str()));
   const std::vector<char> host = ReadFileBytes(Installed(kHostFile));
   ChildProcess run = ChildProcess::Start(Installed(kHostFile), L"/s", InstallFolder());
-  const HWND box = WaitForTopLevelWindow(L"#32770", kHostTitle, run.id(), kRendererTimeout);
+  const HWND box = WaitForMessageBox(kHostTitle, run.id(), kRendererTimeout);
   ASSERT_NE(box, nullptr);
 
   EXPECT_EQ(RunSetup(L"/S"), 2u);

@@ -1,5 +1,17 @@
 #include "message_box.h"
 
+#include "deadline.h"
+#include "window_finder.h"
+
+HWND WaitForMessageBox(const wchar_t* title, DWORD processId, std::chrono::milliseconds timeout) {
+  HWND box = nullptr;
+  PollUntil(timeout, [&] {
+    box = FindTopLevelWindow(L"#32770", title, processId);
+    return box != nullptr && IsWindowVisible(box);
+  });
+  return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+}
+
 std::wstring MessageText(HWND box) {
   std::wstring text;
   EnumChildWindows(

@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
+
+// Polls until the process shows a message box with this title; nullptr if none showed in time.
+// The box exists before its text and buttons are in place; it is shown only once they are.
+HWND WaitForMessageBox(const wchar_t* title, DWORD processId, std::chrono::milliseconds timeout);
 
 // The text a message box shows: the first static control with text in it.
 std::wstring MessageText(HWND box);

@@ -35,17 +35,33 @@ void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+bool PointerAt(POINT at) {
+  POINT now = {};
+  return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+}
+
 // Moves the pointer and waits until it stands there. NOTE: one move at a time: a move that
 // follows another at once may be dropped, or the earlier one may arrive last.
+//
+// Under Wine the X server's view of the pointer comes back as input too, from the program under
+// it, and on a busy machine late: a move to where the pointer stood one or two clicks ago can
+// arrive after this one, and one that arrives between a press and its release takes the press
+// off a button. So the pointer counts as settled only once it has read the point for a while
+// (after 100 ms without a change Wine asks the X server itself); a late move seen meanwhile puts
+// it back, before anything is pressed.
 void MoveAndSettle(POINT at) {
-  // Placing the pointer moves it for every program at once; the move after it is what a hand
-  // sends, so the window under the pointer hears of it.
-  SetCursorPos(at.x, at.y);
-  Send({MoveTo(at.x, at.y)});
-  PollUntil(std::chrono::seconds(5), [&] {
-    POINT now = {};
-    return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
-  });
+  constexpr auto kStill = std::chrono::milliseconds(200);
+  const Deadline deadline(std::chrono::seconds(5));
+  while (!deadline.Passed()) {
+    // Placing the pointer moves it for every program at once; the move after it is what a hand
+    // sends, so the window under the pointer hears of it.
+    SetCursorPos(at.x, at.y);
+    Send({MoveTo(at.x, at.y)});
+    if (!PollUntil(std::chrono::seconds(1), [&] { return PointerAt(at); })) continue;
+    const bool strayed = PollUntil(
+        kStill, [&] { return !PointerAt(at); }, std::chrono::milliseconds(10));
+    if (!strayed) return;
+  }
 }
 
 }  // namespace

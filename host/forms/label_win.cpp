@@ -2,9 +2,7 @@
 
 #include "forms/gdi_objects_win.h"
 
-Label::Label() : ChildControl(L"DriftmantleLabel"), font_(CreateScreenFont(FormFont())) {
-  SetBackground(BackgroundStyle::Transparent);
-}
+Label::Label() : ChildControl(L"DriftmantleLabel") { SetBackground(BackgroundStyle::Transparent); }
 
 void Label::SetCaption(const std::wstring& caption) {
   caption_ = caption;
@@ -15,7 +13,7 @@ void Label::SetCaption(const std::wstring& caption) {
 
 void Label::SetFont(const FontDescription& font) {
   description_ = font;
-  font_ = dpi_ == 0 ? CreateScreenFont(font) : CreateFontForDpi(font, dpi_);
+  font_ = {};
   FitToText();
   Repaint();
 }
@@ -23,6 +21,14 @@ void Label::SetFont(const FontDescription& font) {
 void Label::SetDpi(int dpi) {
   dpi_ = dpi;
   SetFont(description_);
+}
+
+// Made when first measured or drawn, so that a label given its font and resolution while the
+// dialog is built makes the font once.
+HFONT Label::Font() {
+  if (!font_)
+    font_ = dpi_ == 0 ? CreateScreenFont(description_) : CreateFontForDpi(description_, dpi_);
+  return font_.get();
 }
 
 void Label::SetForeColour(COLORREF colour) {
@@ -43,7 +49,7 @@ void Label::FitToText() {
   RECT needed = {0, 0, 0, 0};
   {
     const WindowContext context(window());
-    const SelectedObject font(context.dc(), font_.get());
+    const SelectedObject font(context.dc(), Font());
     GetTextMetricsW(context.dc(), &metrics);
     DrawTextW(context.dc(), caption_.c_str(), static_cast<int>(caption_.size()), &needed,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
@@ -57,7 +63,7 @@ void Label::FitToText() {
 }
 
 void Label::Paint(HDC surface, SIZE size) {
-  HGDIOBJ previousFont = SelectObject(surface, font_.get());
+  HGDIOBJ previousFont = SelectObject(surface, Font());
   const int previousMode = SetBkMode(surface, TRANSPARENT);
   const COLORREF previousColour = SetTextColor(surface, foreColour_);
   RECT box = {0, 0, size.cx, size.cy};

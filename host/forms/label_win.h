@@ -36,6 +36,7 @@ class Label final : public ChildControl {
 
  private:
   void FitToText();
+  HFONT Font();
 
   std::wstring caption_;
   FontDescription description_ = FormFont();

@@ -281,28 +281,6 @@ int DisplayDpi() {
 
 int Scaled(int edge, int dpi) { return static_cast<int>(std::lround(edge * dpi / 96.0)); }
 
-// The dialog's font, "ＭＳ Ｐゴシック" 9.75 pt, at dpi.
-HFONT DialogFont(int dpi) {
-  return CreateFontW(-static_cast<int>(std::lround(9.75 * dpi / 72)), 0, 0, 0, FW_NORMAL, FALSE,
-                     FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック");
-}
-
-// The text's size in the dialog's font at dpi.
-SIZE TextSize(const std::wstring& text, int dpi) {
-  HDC screen = GetDC(nullptr);
-  HFONT font = DialogFont(dpi);
-  HGDIOBJ previous = SelectObject(screen, font);
-  SIZE size = {};
-  GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
-  TEXTMETRICW metrics = {};
-  GetTextMetricsW(screen, &metrics);
-  size.cy = metrics.tmHeight;
-  SelectObject(screen, previous);
-  DeleteObject(font);
-  ReleaseDC(nullptr, screen);
-  return size;
-}
-
 // How many rows of the area hold dark ink, as black text leaves on a light ground.
 int InkRows(HDC dc, RECT area) {
   int rows = 0;
@@ -314,26 +292,36 @@ int InkRows(HDC dc, RECT area) {
   return rows;
 }
 
-// The rows of ink the text leaves drawn whole in the dialog's font at dpi.
-int WholeTextInkRows(const std::wstring& text, int dpi) {
-  const SIZE size = TextSize(text, dpi);
+// The text drawn whole, black on white, in the dialog's font ("ＭＳ Ｐゴシック" 9.75 pt) at dpi:
+// the line it takes and the rows of ink it leaves.
+struct WholeText {
+  SIZE size;
+  int inkRows;
+};
+WholeText DrawnWhole(const std::wstring& text, int dpi) {
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, size.cx, size.cy);
-  HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
-  HFONT font = DialogFont(dpi);
+  HFONT font = CreateFontW(-static_cast<int>(std::lround(9.75 * dpi / 72)), 0, 0, 0, FW_NORMAL,
+                           FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック");
   HGDIOBJ previousFont = SelectObject(memory, font);
-  RECT area = {0, 0, size.cx, size.cy};
+  WholeText whole = {};
+  GetTextExtentPoint32W(memory, text.c_str(), static_cast<int>(text.size()), &whole.size);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(memory, &metrics);
+  whole.size.cy = metrics.tmHeight;
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, whole.size.cx, whole.size.cy);
+  HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+  const RECT area = {0, 0, whole.size.cx, whole.size.cy};
   FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   TextOutW(memory, 0, 0, text.c_str(), static_cast<int>(text.size()));
-  const int rows = InkRows(memory, area);
-  SelectObject(memory, previousFont);
-  DeleteObject(font);
+  whole.inkRows = InkRows(memory, area);
   SelectObject(memory, previousBitmap);
   DeleteObject(bitmap);
+  SelectObject(memory, previousFont);
+  DeleteObject(font);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  return rows;
+  return whole;
 }
 
 // The caption's rows of ink on the button as the screen shows it, inside the face's border ring.
@@ -409,7 +397,7 @@ TEST_F(SettingsDialogTest, LaysItselfOutForTheDisplaysResolution) {
     RECT rect = {};
     GetWindowRect(label, &rect);
     MapWindowPoints(nullptr, panel_, reinterpret_cast<POINT*>(&rect), 2);
-    const SIZE text = TextSize(caption, dpi);
+    const SIZE text = DrawnWhole(caption, dpi).size;
     EXPECT_GE(rect.right - rect.left, text.cx);
     EXPECT_GE(rect.bottom - rect.top, text.cy);
     EXPECT_LE(rect.right, panel.right);
@@ -417,7 +405,7 @@ TEST_F(SettingsDialogTest, LaysItselfOutForTheDisplaysResolution) {
   }
   for (const wchar_t* caption : {L"設定", L"ｷｬﾝｾﾙ"}) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(caption)));
-    const int whole = WholeTextInkRows(caption, dpi);
+    const int whole = DrawnWhole(caption, dpi).inkRows;
     EXPECT_TRUE(
         PollUntil(kTimeout, [&] { return CaptionInkRows(Button(dialog_, caption), dpi) >= whole; }))
         << CaptionInkRows(Button(dialog_, caption), dpi) << " rows of " << whole;

@@ -28,6 +28,9 @@ StartedProgram StartProgram(const std::wstring& path, const std::wstring& argume
     return {};
   }
   const ScopedHandle thread(process.hThread);  // only the process is watched
+  // Activated means in front with the keyboard, which Windows grants a process only when the
+  // foreground process, as this one may be, passes the right on.
+  AllowSetForegroundWindow(process.dwProcessId);
   return StartedProgram(ScopedHandle(process.hProcess));
 }
 

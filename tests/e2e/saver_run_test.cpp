@@ -229,12 +229,13 @@ TEST_P(SaverFirstSecondTest, BlackUntilTheSnowTopmostAndEndedByTheKeyboard) {
   ASSERT_TRUE(PollUntil(
       kStartTimeout,
       [&] {
+        const Clock::time_point looked = Clock::now();
         const bool visible = IsWindowVisible(renderer) != FALSE;
+        if (visible && !shown) shown = looked;
         const std::optional<ScreenImage> screen = CaptureScreen();
         if (!screen) return false;
         ++samples;
         if (ShowsWindowColour(*screen)) ++coloured;
-        if (visible && !shown) shown = Clock::now();
         return visible && ShowsSnow(TakeSnowCensus(*screen));
       },
       1ms))

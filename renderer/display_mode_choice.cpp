@@ -31,3 +31,11 @@ DisplayModeChoice ReadDisplayModeChoice(std::string_view argumentText) {
   }
   return DisplayModeChoice::kSwitchPrimary;
 }
+
+DisplayModeOutcome SwitchDisplayMode(DisplayModeChoice choice, DisplayModePort& port) {
+  if (choice == DisplayModeChoice::kKeepEveryMonitor) return {choice, false};
+  for (const ModeRequest request : {ModeRequest::kAsItIs, ModeRequest::kSizeAlone}) {
+    if (port.Request(request)) return {DisplayModeChoice::kSwitchPrimary, true};
+  }
+  return {DisplayModeChoice::kKeepEveryMonitor, true};
+}

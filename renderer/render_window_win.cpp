@@ -1,5 +1,7 @@
 #include "render_window_win.h"
 
+#include <imm.h>
+
 #include <optional>
 
 #include "display_power_win.h"
@@ -10,16 +12,32 @@
 namespace {
 
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-constexpr DWORD kWindowedStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+// Above the taskbar and every other window that is not itself topmost, as a screen saver must be.
+constexpr RenderWindowStyle kFullScreenWindow{kFullScreenStyle, WS_EX_TOPMOST};
+constexpr RenderWindowStyle kWindowedWindow{WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                            0};
 
-// A refused switch asks the loop to quit.
-void ChangeDisplayMode() {
-  DEVMODEA mode = {};
-  mode.dmSize = sizeof(mode);
-  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return;
-  mode.dmPelsWidth = kRenderWidth;
-  mode.dmPelsHeight = kRenderHeight;
-  if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) PostQuitMessage(0);
+// The primary display's settings as the switch asks them.
+class SystemDisplayModes final : public DisplayModePort {
+ public:
+  bool Request(ModeRequest request) override {
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof(mode);
+    if (request == ModeRequest::kAsItIs) {
+      // A mode that cannot be read cannot be asked for as it is.
+      if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return false;
+    } else {
+      mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    }
+    mode.dmPelsWidth = kRenderWidth;
+    mode.dmPelsHeight = kRenderHeight;
+    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+  }
+};
+
+DisplayModeOutcome SwitchSystemDisplayMode(DisplayModeChoice choice) {
+  SystemDisplayModes port;
+  return SwitchDisplayMode(choice, port);
 }
 
 LRESULT OnSysCommand(RendererRun& run, HWND window, WPARAM wParam, LPARAM lParam) {
@@ -87,7 +105,9 @@ RenderWindowClass::RenderWindowClass(HINSTANCE instance) : instance_(instance) {
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));      // IDI_APPLICATION
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  // Black from the moment the window shows: making the GL context takes a real GPU up to a few
+  // hundred milliseconds before the first frame, and a dark room would see the window colour.
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = kRendererWindowTitle;
   // A refused registration shows as a window that cannot be made.
   atom_ = RegisterClassA(&windowClass);
@@ -98,23 +118,22 @@ RenderWindowClass::~RenderWindowClass() {
 }
 
 FullScreenDisplay::FullScreenDisplay(DisplayModeChoice choice)
-    : switchAsked_(choice == DisplayModeChoice::kSwitchPrimary) {
-  if (switchAsked_) ChangeDisplayMode();
+    : outcome_(SwitchSystemDisplayMode(choice)) {
   ShowCursor(FALSE);
 }
 
 // A switch that was asked for is undone even when it was refused: the registry's mode is what the
 // desktop had before the run, whatever a half-made change left.
 FullScreenDisplay::~FullScreenDisplay() {
-  if (switchAsked_) ChangeDisplaySettingsA(nullptr, 0);
+  if (outcome_.restoreAtEnd) ChangeDisplaySettingsA(nullptr, 0);
   ShowCursor(TRUE);
 }
 
-RenderWindow::RenderWindow(RendererRun& run, const char* title, DWORD style) {
-  const RECT frame = WindowFrame(run.renderLayout.window, style);
-  window_ = CreateWindowExA(0, kRendererWindowTitle, title, style, frame.left, frame.top,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            run.hInstance, &run);
+RenderWindow::RenderWindow(RendererRun& run, const char* title, RenderWindowStyle style) {
+  const RECT frame = WindowFrame(run.renderLayout.window, style.style);
+  window_ = CreateWindowExA(style.exStyle, kRendererWindowTitle, title, style.style, frame.left,
+                            frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                            nullptr, run.hInstance, &run);
 }
 
 RenderWindow::~RenderWindow() {
@@ -124,17 +143,24 @@ RenderWindow::~RenderWindow() {
 bool CreateRenderWindow(RendererRun& run, const char* title, DisplayModeChoice choice,
                         HINSTANCE instance) {
   run.windowClass.emplace(instance);
-  DWORD style = kWindowedStyle;
+  RenderWindowStyle style = kWindowedWindow;
+  DisplayModeChoice modes = choice;
   if (kFullScreen) {
-    style = kFullScreenStyle;
-    run.fullScreen.emplace(choice);
+    style = kFullScreenWindow;
+    modes = run.fullScreen.emplace(choice).modes();
   }
   run.hInstance = instance;
   // The switch moves and resizes the monitors, so they are read after it.
-  run.renderLayout = PlanRenderLayout(choice, MonitorRects());
+  run.renderLayout = PlanRenderLayout(modes, MonitorRects());
   const HWND window = run.hWnd.emplace(run, title, style).get();
   if (window == nullptr) return false;
+  // The window reads no text: with an input method on, a key would open its composition box over
+  // the snow, and the first Escape would only close that.
+  ImmAssociateContextEx(window, nullptr, 0);
   ShowWindow(window, SW_SHOWNORMAL);
+  // The host has let this process take the foreground; without it the keys, Escape included,
+  // would stay with the program the user left.
+  SetForegroundWindow(window);
   UpdateWindow(window);
   SetFocus(window);
   return true;

@@ -25,7 +25,7 @@ class RenderWindowClass {
 };
 
 // Full screen while this lives: the primary display switched to 1024 x 768 when the choice says
-// so, and the cursor hidden. A failed switch asks the loop to quit; start-up still goes on.
+// so and the system takes it, every monitor left in its mode otherwise, and the cursor hidden.
 class FullScreenDisplay {
  public:
   explicit FullScreenDisplay(DisplayModeChoice choice);
@@ -35,14 +35,23 @@ class FullScreenDisplay {
   FullScreenDisplay(const FullScreenDisplay&) = delete;
   FullScreenDisplay& operator=(const FullScreenDisplay&) = delete;
 
+  // How the run lies over the monitors: switched only when the system took the switch.
+  DisplayModeChoice modes() const { return outcome_.modes; }
+
  private:
-  bool switchAsked_;  // whether or not the system took it
+  DisplayModeOutcome outcome_;
+};
+
+// How a window of the renderer's class is made.
+struct RenderWindowStyle {
+  DWORD style;
+  DWORD exStyle;
 };
 
 // A window of the renderer's class, destroyed with this; its messages reach the run.
 class RenderWindow {
  public:
-  RenderWindow(RendererRun& run, const char* title, DWORD style);
+  RenderWindow(RendererRun& run, const char* title, RenderWindowStyle style);
   ~RenderWindow();
   RenderWindow(const RenderWindow&) = delete;
   RenderWindow& operator=(const RenderWindow&) = delete;

@@ -28,6 +28,9 @@ StartedProgram StartProgram(const std::wstring& path, const std::wstring& argume
     return {};
   }
   const ScopedHandle thread(process.hThread);  // only the process is watched
+  // Activated means in front with the keyboard, which Windows allows only a process that holds
+  // the foreground right; the right this one may hold is passed on to the new process.
+  AllowSetForegroundWindow(process.dwProcessId);
   return StartedProgram(ScopedHandle(process.hProcess));
 }
 

@@ -24,7 +24,8 @@ class StartedProgram {
 };
 
 // Starts the file as a new process with the argument text (none when empty), shown normally and
-// activated, judged by its contents and not its extension; does not wait for it.
+// activated (allowed to bring its window to the front), judged by its contents and not its
+// extension; does not wait for it.
 StartedProgram StartProgram(const std::wstring& path, const std::wstring& argumentText = {});
 // A message box with an OK button only and no icon, captioned with the application title.
 void ShowMessage(const std::wstring& text);

@@ -22,6 +22,7 @@
 #include "screen_capture.h"
 #include "shipped_names.h"
 #include "snow_census.h"
+#include "user_input.h"
 #include "window_finder.h"
 
 namespace {
@@ -32,9 +33,6 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kStartTimeout = 20s;
 constexpr auto kSnowTimeout = 15s;
 constexpr auto kExitTimeout = 10s;
-// "[Section]" with 解像度切替 (code page 932) at 0, as the settings dialog writes it.
-constexpr char kKeepModesSettings[] =
-    "[Section]\r\n\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6= 0\r\n";
 constexpr RECT kSwitchedPrimary{0, 0, 1024, 768};
 // The display comes back lit within a few frames, not after a catch-up.
 constexpr auto kWakeBound = 1000ms;
@@ -130,8 +128,9 @@ class MonitorsTest : public ::testing::Test {
   }
 
   void EndWithEscape() {
+    ASSERT_TRUE(PressKeyOnceInFront(renderer_, VK_ESCAPE))
+        << "the renderer's window is not in front";
     const Clock::time_point pressed = Clock::now();
-    ASSERT_TRUE(PostMessageW(renderer_, WM_KEYDOWN, VK_ESCAPE, 1));
     EXPECT_TRUE(PollUntil(
         kWindowGoneBound, [&] { return !IsWindow(renderer_); }, 5ms))
         << "the renderer's window outlived Escape by more than " << kWindowGoneBound.count()

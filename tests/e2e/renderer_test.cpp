@@ -17,6 +17,7 @@
 #include "screen_capture.h"
 #include "shipped_names.h"
 #include "snow_census.h"
+#include "user_input.h"
 #include "window_finder.h"
 
 namespace {
@@ -294,10 +295,15 @@ TEST_F(RendererTest, PacesItsFramesAndKeepsTheSnowMoving) {
 // the display mode comes back and the exit code is 0.
 struct Ending {
   const char* name;
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
+  bool (*end)(HWND window);  // false when it could not be done
 };
+
+bool PressEscape(HWND window) { return PressKeyOnceInFront(window, VK_ESCAPE); }
+bool PostClose(HWND window) { return PostMessageW(window, WM_CLOSE, 0, 0) != FALSE; }
+// What Alt+F4 turns into: the default handling makes it a close request.
+bool PostSystemClose(HWND window) {
+  return PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+}
 
 void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
 
@@ -305,8 +311,7 @@ class RendererEndingTest : public RendererTest, public ::testing::WithParamInter
 
 TEST_P(RendererEndingTest, EndsWithCodeZeroAndGivesBackWindowAndDisplay) {
   ASSERT_TRUE(WaitForSnow().has_value()) << lastSeen_;
-  const Ending& ending = GetParam();
-  ASSERT_TRUE(PostMessageW(window_, ending.message, ending.wParam, ending.lParam));
+  ASSERT_TRUE(GetParam().end(window_));
 
   const std::optional<DWORD> exitCode =
       renderer_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout));
@@ -319,13 +324,13 @@ TEST_P(RendererEndingTest, EndsWithCodeZeroAndGivesBackWindowAndDisplay) {
                                 << Describe(after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Endings, RendererEndingTest,
-    ::testing::Values(Ending{"EscapeKey", WM_KEYDOWN, VK_ESCAPE, KeyDownBits(VK_ESCAPE)},
-                      Ending{"CloseRequest", WM_CLOSE, 0, 0},
-                      // What Alt+F4 turns into: the default handling makes it a close request.
-                      Ending{"SystemCloseCommand", WM_SYSCOMMAND, SC_CLOSE, 0}),
-    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Endings, RendererEndingTest,
+                         ::testing::Values(Ending{"EscapeKey", PressEscape},
+                                           Ending{"CloseRequest", PostClose},
+                                           Ending{"SystemCloseCommand", PostSystemClose}),
+                         [](const ::testing::TestParamInfo<Ending>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // Started over a smaller display, the renderer takes the screen to its own size, and at the end
 // puts back the mode stored for the display, not the temporary one it found.
@@ -366,7 +371,7 @@ TEST_F(RendererOnSmallerDisplayTest, TakesTheScreenToItsSizeAndGivesBackTheStore
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), kRendererHeight);
   ASSERT_TRUE(WaitForSnow().has_value()) << lastSeen_;
 
-  ASSERT_TRUE(PostMessageW(window_, WM_KEYDOWN, VK_ESCAPE, KeyDownBits(VK_ESCAPE)));
+  ASSERT_TRUE(PressEscape(window_));
   const std::optional<DWORD> exitCode =
       renderer_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout));
   ASSERT_TRUE(exitCode.has_value());

@@ -1,10 +1,13 @@
 // The host's full-screen saver run, driven as Windows drives it: /s from a fresh program folder,
-// then the renderer ended from outside, as the user's Escape or a close request ends it.
+// then the renderer ended from outside, by Escape on the keyboard or by a close request.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,7 @@
 #include "screen_capture.h"
 #include "shipped_names.h"
 #include "snow_census.h"
+#include "user_input.h"
 #include "window_finder.h"
 
 namespace {
@@ -60,11 +64,20 @@ class SaverRunTest : public ::testing::Test {
     return host;
   }
 
-  // Ends the renderer's window by the given message and returns how long after the window was
-  // gone the host ended; a negative time if it did not end within a few seconds.
-  std::chrono::milliseconds EndRunBy(const ChildProcess& host, HWND renderer, UINT message,
-                                     WPARAM wParam) {
-    PostMessageW(renderer, message, wParam, 0);
+  // Ends the run as the user does, with Escape pressed on the keyboard once the renderer's window
+  // is in front, or as another program does, with a close request to that window. Returns how
+  // long after the window was gone the host ended; a negative time if the key found no window in
+  // front or the host did not end within a few seconds.
+  std::chrono::milliseconds EndRunByEscape(const ChildProcess& host, HWND renderer) {
+    if (!PressKeyOnceInFront(renderer, VK_ESCAPE)) return -1ms;
+    return HostEndAfterWindow(host, renderer);
+  }
+  std::chrono::milliseconds EndRunByClosing(const ChildProcess& host, HWND renderer) {
+    PostMessageW(renderer, WM_CLOSE, 0, 0);
+    return HostEndAfterWindow(host, renderer);
+  }
+
+  std::chrono::milliseconds HostEndAfterWindow(const ChildProcess& host, HWND renderer) {
     PollUntil(
         10s, [&] { return !IsWindow(renderer); }, 2ms);
     const Clock::time_point gone = Clock::now();
@@ -110,7 +123,7 @@ TEST_F(SaverRunTest, StartWritesThePictureStartsTheRendererAndHidesItsForm) {
   EXPECT_EQ(Field32(written, 38), 2835u);
   EXPECT_EQ(written, shipped) << "the written picture is not the flake picture";
 
-  EXPECT_GE(EndRunBy(host, renderer, WM_CLOSE, 0).count(), 0);
+  EXPECT_GE(EndRunByClosing(host, renderer).count(), 0);
 }
 
 // Escape on the renderer, or a close request from another program, ends the host within about
@@ -122,8 +135,8 @@ TEST_F(SaverRunTest, HostEndsWithinHalfASecondOfTheRenderer) {
     ChildProcess host = StartHost(run % 2 == 0 ? L"/s" : L"");
     const HWND renderer = WaitForTopLevelWindow(kRendererWindow, kRendererWindow, 0, kStartTimeout);
     ASSERT_NE(renderer, nullptr) << "run " << run;
-    const auto latency = run % 2 == 0 ? EndRunBy(host, renderer, WM_KEYDOWN, VK_ESCAPE)
-                                      : EndRunBy(host, renderer, WM_CLOSE, 0);
+    const auto latency =
+        run % 2 == 0 ? EndRunByEscape(host, renderer) : EndRunByClosing(host, renderer);
     ASSERT_GE(latency.count(), 0) << "host did not end, run " << run;
     EXPECT_LE(latency, kExitBound) << "run " << run;
     latencies.push_back(latency.count());
@@ -145,7 +158,7 @@ TEST_F(SaverRunTest, LateRendererWindowKeepsTheRunUntilItCloses) {
   EXPECT_TRUE(host.Running()) << "the host gave up before the renderer's window came";
   // Two more looks at the window while it is there.
   EXPECT_TRUE(HoldsThroughout(1000ms, [&] { return host.Running(); }));
-  const auto latency = EndRunBy(host, renderer, WM_CLOSE, 0);
+  const auto latency = EndRunByClosing(host, renderer);
   EXPECT_GE(latency.count(), 0);
   EXPECT_LE(latency, kExitBound);
 }
@@ -166,9 +179,84 @@ TEST_F(SaverRunTest, AudioCdWithoutADriveLeavesTheRunGoing) {
   ASSERT_NE(renderer, nullptr);
   // Several CD polls' worth of time.
   EXPECT_TRUE(HoldsThroughout(1500ms, [&] { return host.Running(); }));
-  const auto latency = EndRunBy(host, renderer, WM_KEYDOWN, VK_ESCAPE);
+  const auto latency = EndRunByEscape(host, renderer);
   EXPECT_GE(latency.count(), 0);
   EXPECT_LE(latency, kExitBound);
 }
+
+bool IsWindowColour(ScreenImage::Pixel p) {
+  static const COLORREF window = GetSysColor(COLOR_WINDOW);
+  return RGB(p.r, p.g, p.b) == window;
+}
+
+// More than a hundredth of the screen in the window colour; flakes that overlap until they are
+// white cover a few dozen pixels at the start.
+bool ShowsWindowColour(const ScreenImage& screen) {
+  return screen.Count(IsWindowColour) > screen.width() * screen.height() / 100;
+}
+
+struct FirstSecond {
+  const char* name;
+  const char* settings;  // nothing: the settings file is absent and the run switches the mode
+};
+
+void PrintTo(const FirstSecond& run, std::ostream* out) { *out << run.name; }
+
+class SaverFirstSecondTest : public SaverRunTest,
+                             public ::testing::WithParamInterface<FirstSecond> {};
+
+// From the moment the renderer's window exists until snow is drawn, every sample of the screen
+// is free of the window colour; the window lies above every other (a screen saver must cover the
+// taskbar) and takes the keyboard by itself, so Escape pressed on it ends the run.
+TEST_P(SaverFirstSecondTest, BlackUntilTheSnowTopmostAndEndedByTheKeyboard) {
+  InstallRenderer();
+  if (GetParam().settings != nullptr) {
+    WriteFileBytes(folder_.PathOf(kSettingsFile), GetParam().settings);
+  }
+  ChildProcess host = StartHost(L"/s");
+  HWND renderer = nullptr;
+  ASSERT_TRUE(PollUntil(
+      kStartTimeout,
+      [&] {
+        renderer = FindTopLevelWindow(kRendererWindow, kRendererWindow, 0);
+        return renderer != nullptr;
+      },
+      1ms));
+  const Clock::time_point found = Clock::now();
+  std::optional<Clock::time_point> shown;
+  int samples = 0;
+  int coloured = 0;
+  ASSERT_TRUE(PollUntil(
+      kStartTimeout,
+      [&] {
+        const Clock::time_point looked = Clock::now();
+        const bool visible = IsWindowVisible(renderer) != FALSE;
+        if (visible && !shown) shown = looked;
+        const std::optional<ScreenImage> screen = CaptureScreen();
+        if (!screen) return false;
+        ++samples;
+        if (ShowsWindowColour(*screen)) ++coloured;
+        return visible && ShowsSnow(TakeSnowCensus(*screen));
+      },
+      1ms))
+      << "no snow";
+  EXPECT_EQ(coloured, 0) << "samples showing the window colour: " << coloured << " of " << samples;
+  PrintElapsed("renderer window found to first snow", found);
+  if (shown) PrintElapsed("renderer window shown to first snow", *shown);
+  std::printf("screen samples until the snow: %d\n", samples);
+
+  const auto exStyle = static_cast<DWORD>(GetWindowLongW(renderer, GWL_EXSTYLE));
+  EXPECT_NE(exStyle & WS_EX_TOPMOST, 0u) << std::hex << "extended style 0x" << exStyle;
+  const auto latency = EndRunByEscape(host, renderer);
+  ASSERT_GE(latency.count(), 0) << "Escape on the keyboard did not end the run";
+  EXPECT_LE(latency, kExitBound);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, SaverFirstSecondTest,
+                         ::testing::Values(FirstSecond{"Switched", nullptr},
+                                           FirstSecond{"KeptModes", kKeepModesSettings}),
+                         [](const ::testing::TestParamInfo<FirstSecond>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -136,6 +138,51 @@ TEST(DisplayModeChoice, OnlyTheKeepModeWordKeepsTheModes) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReadDisplayModeChoice(c.arguments), c.choice) << '"' << c.arguments << '"';
+  }
+}
+
+// A display that takes the requests marked in `takes` and refuses the rest, noting each.
+class RefusingDisplay final : public DisplayModePort {
+ public:
+  explicit RefusingDisplay(std::vector<ModeRequest> takes) : takes_(std::move(takes)) {}
+  bool Request(ModeRequest request) override {
+    asked.push_back(request);
+    return std::find(takes_.begin(), takes_.end(), request) != takes_.end();
+  }
+  std::vector<ModeRequest> asked;
+
+ private:
+  std::vector<ModeRequest> takes_;
+};
+
+TEST(DisplayModeSwitch, TriesAsItIsThenTheSizeAloneThenKeepsTheModes) {
+  constexpr auto kAsItIs = ModeRequest::kAsItIs;
+  constexpr auto kSizeAlone = ModeRequest::kSizeAlone;
+  const struct {
+    const char* what;
+    DisplayModeChoice choice;
+    std::vector<ModeRequest> takes;
+    std::vector<ModeRequest> asked;
+    DisplayModeOutcome outcome;
+  } cases[] = {
+      {"kept by the setting: nothing asked, nothing given back", kKeep, {}, {}, {kKeep, false}},
+      {"taken as it is", kSwitch, {kAsItIs, kSizeAlone}, {kAsItIs}, {kSwitch, true}},
+      {"refused at its refresh rate, taken by size",
+       kSwitch,
+       {kSizeAlone},
+       {kAsItIs, kSizeAlone},
+       {kSwitch, true}},
+      {"refused twice: the modes kept, the stored mode still given back",
+       kSwitch,
+       {},
+       {kAsItIs, kSizeAlone},
+       {kKeep, true}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RefusingDisplay display(c.takes);
+    EXPECT_EQ(SwitchDisplayMode(c.choice, display), c.outcome);
+    EXPECT_EQ(display.asked, c.asked);
   }
 }
 

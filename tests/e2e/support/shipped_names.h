@@ -13,3 +13,7 @@ inline constexpr wchar_t kSettingsCaption[] = L"<氷花灯>";
 inline constexpr wchar_t kWorkingFolder[] = L"C:\\b_lorn";
 inline constexpr wchar_t kWorkingBitmap[] = L"C:\\b_lorn\\Driftmantle.bmp";
 inline constexpr wchar_t kSetupFile[] = L"氷花灯-setup.exe";
+// A settings file with 解像度切替 (code page 932) at 0, as the settings dialog writes it: every
+// monitor keeps its mode during a run.
+inline constexpr char kKeepModesSettings[] =
+    "[Section]\r\n\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6= 0\r\n";

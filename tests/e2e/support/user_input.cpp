@@ -92,6 +92,18 @@ void PressKey(WORD virtualKey) {
   Send({KeyInput(virtualKey, 0, 0), KeyInput(virtualKey, 0, KEYEVENTF_KEYUP)});
 }
 
+bool PressKeyOnceInFront(HWND window, WORD virtualKey) {
+  // A started program may take a few frames of a busy machine to show its window.
+  constexpr auto kFrontTimeout = std::chrono::seconds(10);
+  if (!PollUntil(
+          kFrontTimeout, [&] { return GetForegroundWindow() == window; },
+          std::chrono::milliseconds(5))) {
+    return false;
+  }
+  PressKey(virtualKey);
+  return true;
+}
+
 void TypeText(const std::wstring& text) {
   std::vector<INPUT> inputs;
   for (wchar_t c : text) {

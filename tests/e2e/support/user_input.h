@@ -18,6 +18,9 @@ void ClickMiddleOf(HWND window);
 
 // Presses and releases one key.
 void PressKey(WORD virtualKey);
+// The same once the window has come to the front by its own doing (it is not brought there), so
+// that the key is the window's; false, with no key pressed, when it was not in front in time.
+bool PressKeyOnceInFront(HWND window, WORD virtualKey);
 
 // Types the text character by character, as Unicode key strokes.
 void TypeText(const std::wstring& text);

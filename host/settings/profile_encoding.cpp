@@ -58,7 +58,7 @@ std::string EditUtf16File(std::string_view file, ProfileEncoding encoding, const
   const std::u16string edited = edit(Utf16TextOf(file, encoding));
   std::string bytes(file.substr(0, kMarkBytes));
   for (char16_t unit : edited) AppendUnit(bytes, unit, encoding);
-  if (file.size() % kUnitBytes != 0) bytes += file.back();
+  if (file.size() > kMarkBytes && file.size() % kUnitBytes != 0) bytes += file.back();
   return bytes;
 }
 

@@ -1,10 +1,8 @@
 #include "zoom_win.h"
 
-#include "host_state.h"
-
 namespace {
 
-RECT ZoomPoint() { return {ZoomX, ZoomY, ZoomX, ZoomY}; }
+RECT PointRect(ZoomPoint point) { return {point.ZoomX, point.ZoomY, point.ZoomX, point.ZoomY}; }
 
 RECT ScreenRectOf(HWND window) {
   RECT rect = {};
@@ -15,14 +13,14 @@ RECT ScreenRectOf(HWND window) {
 }  // namespace
 
 // The animation is decoration: a failure to play it changes nothing and is not recorded.
-void ZoomOpen(HWND window) {
-  const RECT from = ZoomPoint();
+void ZoomOpen(HWND window, ZoomPoint point) {
+  const RECT from = PointRect(point);
   const RECT to = ScreenRectOf(window);
   DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }
 
-void ZoomClose(HWND window) {
+void ZoomClose(HWND window, ZoomPoint point) {
   const RECT from = ScreenRectOf(window);
-  const RECT to = ZoomPoint();
+  const RECT to = PointRect(point);
   DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }

@@ -9,5 +9,8 @@ enum class BitmapError { kOpenFailed, kOutOfMemory, kUnknownFormat, kConversionF
 
 BitmapError ErrorOfFault(BitmapFault fault);
 
+// Whether the reader tells the user of a failure in a message box.
+enum class ErrorBoxes { kShown, kHidden };
+
 // The message for the user. The open failure names the path and ends with a line break.
 std::string BitmapErrorText(BitmapError error, const char* path);

@@ -14,8 +14,6 @@
 
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderBytes);
 
-bool showErrorBoxes = true;
-
 namespace {
 
 constexpr std::size_t kTargetHeaderBytes = kInfoHeaderBytes + 4;
@@ -196,20 +194,23 @@ BitmapServices& SystemBitmapServices() {
   return services;
 }
 
-std::unique_ptr<ImageRecord> ReadBitmapImage(const char* path, BitmapServices& services) {
+std::unique_ptr<ImageRecord> ReadBitmapImage(const char* path, BitmapServices& services,
+                                             ErrorBoxes showErrorBoxes) {
   if (path == nullptr) return nullptr;
   BitmapError error = BitmapError::kOpenFailed;
   std::unique_ptr<ImageRecord> record = ConvertFile(path, services, error);
   // Shown only once everything the read acquired has been given back.
-  if (!record && showErrorBoxes) services.ShowError(BitmapErrorText(error, path).c_str());
+  if (!record && showErrorBoxes == ErrorBoxes::kShown)
+    services.ShowError(BitmapErrorText(error, path).c_str());
   return record;
 }
 
-std::unique_ptr<ImageRecord> LoadBitmapFile(const char* path, BitmapServices& services) {
+std::unique_ptr<ImageRecord> LoadBitmapFile(const char* path, BitmapServices& services,
+                                            ErrorBoxes showErrorBoxes) {
   if (path == nullptr) return nullptr;
   // A file the C library cannot open is simply absent: the flakes go untextured, silently.
   std::FILE* probe = std::fopen(path, "r");
   if (probe == nullptr) return nullptr;
   std::fclose(probe);
-  return ReadBitmapImage(path, services);
+  return ReadBitmapImage(path, services, showErrorBoxes);
 }

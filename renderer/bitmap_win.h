@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "bitmap_error.h"
 #include "image_record.h"
 
 // The system services the bitmap reader acquires, and the way it tells the user of a failure.
@@ -30,14 +31,14 @@ class BitmapServices {
 
 BitmapServices& SystemBitmapServices();
 
-// Failures are reported to the user only while this is set.
-extern bool showErrorBoxes;
-
 // Reads a Windows bitmap file of any depth and compression the system converts, as tightly packed
-// RGB rows, bottom row first. On failure shows one message and returns null.
+// RGB rows, bottom row first. On failure returns null, having shown one message when
+// showErrorBoxes says so.
 std::unique_ptr<ImageRecord> ReadBitmapImage(const char* path,
-                                             BitmapServices& services = SystemBitmapServices());
+                                             BitmapServices& services = SystemBitmapServices(),
+                                             ErrorBoxes showErrorBoxes = ErrorBoxes::kShown);
 
 // As ReadBitmapImage, but a file the C library cannot open gives null without a message.
 std::unique_ptr<ImageRecord> LoadBitmapFile(const char* path,
-                                            BitmapServices& services = SystemBitmapServices());
+                                            BitmapServices& services = SystemBitmapServices(),
+                                            ErrorBoxes showErrorBoxes = ErrorBoxes::kShown);

@@ -28,7 +28,7 @@ void InitScene(RendererRun& run) {
   SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
   GetClientRect(run.hWnd->get(), &run.clientRect);
   InitGLContext(run, run.clientRect.right, run.clientRect.bottom);
-  run.textureName = LoadTextures();
+  run.textureName = LoadTextures(run.showErrorBoxes);
   InitFlakes(run, systemClock);
   InitRenderState(run);
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "bitmap_error.h"
 #include "display_sleep.h"
 #include "frame_timer.h"
 #include "gl_headers.h"
@@ -29,4 +30,6 @@ struct RendererState {
   float frameTotal = 0.0f;
   float frameDelta = 0.0f;
   float lastSpawnTime = 0.0f;  // the timer's total at the last batch a frame made
+  // Whether an unreadable working bitmap is told in a message box.
+  ErrorBoxes showErrorBoxes = ErrorBoxes::kShown;
 };

@@ -2,7 +2,8 @@
 #include "shared_names.h"
 #include "texture.h"
 
-GLuint LoadTextures() {
-  const std::unique_ptr<ImageRecord> image = LoadBitmapFile(kWorkingBitmap);
+GLuint LoadTextures(ErrorBoxes showErrorBoxes) {
+  const std::unique_ptr<ImageRecord> image =
+      LoadBitmapFile(kWorkingBitmap, SystemBitmapServices(), showErrorBoxes);
   return image ? MakeTexture(*image) : 0;
 }

@@ -5,7 +5,6 @@
 
 #include "forms/number_text.h"
 #include "forms/text_rules.h"
-#include "host_state.h"
 
 bool CdPollOn = false;
 std::wstring MciReply;
@@ -29,23 +28,22 @@ std::wstring ModeOf(std::wstring_view buffer) { return FirstChars(TextOf(buffer)
 // An unusable query reply: an error text, or a reply the device flagged itself.
 bool IsErrorReply(std::wstring_view reply) { return FindText(UpperCase(reply), L"ERR") != 0; }
 
-void SendKeepingResult(MciPort& port, std::wstring_view command) {
-  LastApiResult = port.Send(command, 0).code;
+std::int32_t SendForCode(MciPort& port, std::wstring_view command) {
+  return port.Send(command, 0).code;
 }
 
 void SendIgnoringResult(MciPort& port, std::wstring_view command) { port.Send(command, 0); }
 
 // One poll; false when polling should end.
-bool PollCd(MciPort& port) {
+bool PollCd(MciPort& port, std::int16_t bgmRepeat) {
   const std::wstring currentTrack = MciStatus(port, L"status cdaudio current track");
   if (IsErrorReply(currentTrack)) return false;
   if (IsErrorReply(MciStatus(port, L"status cdaudio number of tracks"))) return false;
 
   const MciPort::Reply mode = port.Send(L"status cdaudio mode", kCdModeBufferChars);
-  LastApiResult = mode.code;
   const bool stopped = ModeOf(mode.buffer) == L"stopped";
 
-  if (BgmRepeat == 0) {
+  if (bgmRepeat == 0) {
     if (stopped) CdPlay(port, kCdDevice, L"", L"");
     return true;
   }
@@ -53,9 +51,9 @@ bool PollCd(MciPort& port) {
   // no number ends polling either way.
   const std::optional<double> track = ParseNumber(currentTrack);
   if (!track) return false;
-  if (stopped || *track != BgmRepeat) {
+  if (stopped || *track != bgmRepeat) {
     const std::wstring start =
-        MciStatus(port, L"status cdaudio position track " + std::to_wstring(BgmRepeat));
+        MciStatus(port, L"status cdaudio position track " + std::to_wstring(bgmRepeat));
     CdPlay(port, kCdDevice, start, L"");
   }
   return true;
@@ -69,7 +67,6 @@ std::int32_t MciSend(MciPort& port, std::wstring_view command, std::wstring& rep
     return kMciNoCommand;
   }
   const MciPort::Reply sent = port.Send(command, kMciReplyBufferChars);
-  LastApiResult = sent.code;
   if (sent.code == 0) {
     reply = TextOf(sent.buffer);
     return 0;
@@ -81,7 +78,6 @@ std::int32_t MciSend(MciPort& port, std::wstring_view command, std::wstring& rep
 
 std::wstring MciStatus(MciPort& port, std::wstring_view command) {
   const std::int32_t code = MciSend(port, command, MciReply);
-  LastApiResult = code;
   if (code != 0) return kErrorPrefix + std::to_wstring(code);
   return MciReply;
 }
@@ -95,28 +91,28 @@ std::int32_t CdPlay(MciPort& port, std::wstring_view device, std::wstring_view f
   return MciSend(port, command, MciReply);
 }
 
-void CdOpen(MciPort& port) {
-  SendKeepingResult(port, L"open cdaudio");
-  SendKeepingResult(port, L"set cdaudio time format tmsf");
+std::int32_t CdOpen(MciPort& port) {
+  SendForCode(port, L"open cdaudio");
+  return SendForCode(port, L"set cdaudio time format tmsf");
 }
 
-void CdPoll(MciPort& port) {
+void CdPoll(MciPort& port, std::int16_t bgmRepeat) {
   CdPollOn = true;
   try {
-    CdPollOn = PollCd(port);
+    CdPollOn = PollCd(port, bgmRepeat);
   } catch (const std::exception&) {
     // Whatever fails inside a poll ends polling; the saver run goes on without the CD.
     CdPollOn = false;
   }
 }
 
-void CdClose(MciPort& port) {
-  SendKeepingResult(port, L"stop cdaudio");
-  SendKeepingResult(port, L"close cdaudio");
+std::int32_t CdClose(MciPort& port) {
+  SendForCode(port, L"stop cdaudio");
+  return SendForCode(port, L"close cdaudio");
 }
 
-void Mp3Start(MciPort& port) {
-  const std::wstring open = L"open \"" + BgmFile + L"\" type MPEGVideo Alias MP3Play";
+void Mp3Start(MciPort& port, const std::wstring& bgmFile) {
+  const std::wstring open = L"open \"" + bgmFile + L"\" type MPEGVideo Alias MP3Play";
   if (port.Send(open, 0).code == 0) SendIgnoringResult(port, L"play MP3Play");
 }
 
@@ -135,8 +131,8 @@ void Mp3Stop(MciPort& port) {
   SendIgnoringResult(port, L"close MP3Play");
 }
 
-void WavStart(MciPort& port) {
-  if (port.WaveOutputDevices() > 0) LastApiResult = port.PlayLoopingSound(BgmFile);
+bool WavStart(MciPort& port, const std::wstring& bgmFile) {
+  return port.WaveOutputDevices() > 0 && port.PlayLoopingSound(bgmFile) != 0;
 }
 
-void WavStop(MciPort& port) { LastApiResult = port.StopSound(); }
+bool WavStop(MciPort& port) { return port.StopSound() != 0; }

@@ -3,7 +3,6 @@
 #include <ctime>
 
 #include "forms/picture_win.h"
-#include "host_state.h"
 #include "preview/flake_sprite_win.h"
 #include "random.h"
 #include "resource_ids.h"
@@ -21,7 +20,7 @@ void PreviewForm::OnUnload() {
   // The frame holds the window's drawing context, which must go back before the window goes.
   snow_.reset();
   frame_.reset();
-  LastApiResult = PostMessageA(window(), WM_CLOSE, 0, 0);
+  PostMessageA(window(), WM_CLOSE, 0, 0);
 }
 
 void PreviewForm::OnFrameTick() {
@@ -79,7 +78,7 @@ PreviewForm* ShowPreview(HWND previewWindow) {
   // A handle that names no window would leave an invisible form, and the process, alive forever.
   if (!IsWindow(previewWindow)) return nullptr;
   RECT area = {};
-  LastApiResult = GetWindowRect(previewWindow, &area);
+  GetWindowRect(previewWindow, &area);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
@@ -89,9 +88,8 @@ PreviewForm* ShowPreview(HWND previewWindow) {
   // A child must not keep WS_POPUP: a window with both may take the activation from the
   // display settings window it lives in.
   const LONG style = GetWindowLongA(form, GWL_STYLE);
-  LastApiResult = SetWindowLongA(form, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
-  LastApiResult =
-      static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(SetParent(form, previewWindow)));
+  SetWindowLongA(form, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
+  SetParent(form, previewWindow);
   previewForm.Move(0, 0, width, height);
   previewForm.Img_Prev.Move(0, 0, width, height);
   previewForm.Show();

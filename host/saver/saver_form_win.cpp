@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "forms/application_win.h"
 #include "host_paths.h"
-#include "host_state.h"
 #include "music/music_system_win.h"
 #include "resource_ids.h"
 #include "shared_names.h"
@@ -15,34 +16,35 @@ constexpr UINT kCdPollMilliseconds = 200;
 constexpr UINT kRendererWatchMilliseconds = 500;
 }  // namespace
 
-SaverForm::SaverForm(RunCursor cursor)
+SaverForm::SaverForm(RunCursor cursor, HostSettings settings)
     : Form(kSaverCaption),
       Timer1(*this, kMp3CheckMilliseconds, TimerStart::kDisabled, [] { Mp3Repeat(); }),
       Timer2(*this, kCdPollMilliseconds, TimerStart::kDisabled, [this] { PollCd(); }),
       Timer3(*this, kRendererWatchMilliseconds, TimerStart::kEnabled, [this] { CheckRenderer(); }),
-      cursor_(cursor) {}
+      cursor_(cursor),
+      settings_(std::move(settings)) {}
 
 void SaverForm::OnLoad() {
   Display = LoadPictureResource(IDR_SNOW_PICTURE);
   // The renderer reads the picture once while it starts, so it is written first.
   SavePicture(Display, kWorkingBitmapW.data());
-  renderer_ =
-      StartProgram(ProgramFolder() + kRendererFileName, RendererArgumentText(ResolutionSwitch));
+  renderer_ = StartProgram(ProgramFolder() + kRendererFileName,
+                           RendererArgumentText(settings_.ResolutionSwitch));
   StartMusic();
 }
 
 void SaverForm::StartMusic() {
-  music_ = ChooseSaverMusic(BgmKind, BgmFile);
+  music_ = ChooseSaverMusic(settings_.BgmKind, settings_.BgmFile);
   switch (music_) {
     case SaverMusic::kAudioCd:
       CdOpen();
       Timer2.SetEnabled(true);
       break;
     case SaverMusic::kWave:
-      WavStart();
+      WavStart(settings_.BgmFile);
       break;
     case SaverMusic::kMp3:
-      Mp3Start();
+      Mp3Start(settings_.BgmFile);
       Timer1.SetEnabled(true);
       break;
     case SaverMusic::kNone:
@@ -59,7 +61,7 @@ void SaverForm::CheckRenderer() {
 
 // Once a poll has failed, the CD is not polled again during this run.
 void SaverForm::PollCd() {
-  CdPoll();
+  CdPoll(settings_.BgmRepeat);
   Timer2.SetEnabled(CdPollOn);
 }
 
@@ -74,11 +76,11 @@ bool SaverForm::OnQueryUnload() {
     Mp3Stop();
   }
   // Balances the one hide made at start-up for a run started with /s.
-  if (cursor_ == RunCursor::kHidden) SavedCursorCount = ShowCursor(TRUE);
+  if (cursor_ == RunCursor::kHidden) ShowCursor(TRUE);
   EndProgram();
 }
 
-void LoadSaverForm(RunCursor cursor) {
-  static SaverForm saverForm(cursor);
+void LoadSaverForm(RunCursor cursor, const HostSettings& settings) {
+  static SaverForm saverForm(cursor, settings);
   saverForm.Load();
 }

@@ -12,7 +12,7 @@
 // window and ends the program once the run is over.
 class SaverForm final : public Form {
  public:
-  explicit SaverForm(RunCursor cursor);
+  SaverForm(RunCursor cursor, HostSettings settings);
 
   Picture Display;   // the 64 x 64 flake picture the renderer takes as its texture
   FormTimer Timer1;  // keeps an MP3 file playing
@@ -29,10 +29,11 @@ class SaverForm final : public Form {
   void PollCd();
 
   const RunCursor cursor_;
+  const HostSettings settings_;
   StartedProgram renderer_;
   RendererWatch watch_;
   SaverMusic music_ = SaverMusic::kNone;
 };
 
 // Loads the saver form without showing it, which starts the run.
-void LoadSaverForm(RunCursor cursor);
+void LoadSaverForm(RunCursor cursor, const HostSettings& settings);

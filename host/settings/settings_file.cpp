@@ -4,17 +4,40 @@
 
 #include "forms/number_text.h"
 #include "host_paths.h"
-#include "host_state.h"
+#include "settings/profile_encoding.h"
 #include "settings/profile_text.h"
 
 namespace {
 
 // The profile service is called with fields of this size; a field also holds the NUL.
 constexpr std::size_t kWriteIniFieldChars = 128;
-constexpr std::int32_t kWriteSucceeded = 1;
-constexpr std::int32_t kWriteFailed = 0;
 
-std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+// The host's own keys as a UTF-16 file spells them: the characters their code page 932 bytes
+// stand for, whatever the system's code page.
+struct Utf16Name {
+  std::string_view bytes;
+  std::u16string_view characters;
+};
+constexpr Utf16Name kUtf16Names[] = {
+    {kKeyBgmKind, u"BGM区分"},
+    {kKeyBgmRepeat, u"BGMﾘﾋﾟｰﾄ"},
+    {kKeyBgmFile, u"BGMﾌｧｲﾙ"},
+    {kKeyResolutionSwitch, u"解像度切替"},
+};
+
+// Other names reach a UTF-16 file through the system's code page, as the profile service takes
+// them.
+std::u16string Utf16NameOf(std::string_view name, const AnsiCodePage& codePage) {
+  for (const Utf16Name& known : kUtf16Names) {
+    if (known.bytes == name) return std::u16string(known.characters);
+  }
+  return Utf16Of(codePage.Decode(name));
+}
+
+template <typename Char>
+std::basic_string_view<Char> UpToNul(std::basic_string_view<Char> text) {
+  return text.substr(0, text.find(Char{0}));
+}
 
 std::string_view FitReadBuffer(std::string_view value, const AnsiCodePage& codePage) {
   value = UpToNul(value);
@@ -27,16 +50,61 @@ std::string_view FitReadBuffer(std::string_view value, const AnsiCodePage& codeP
   return value.substr(0, end);
 }
 
-// An empty value is the default 0; text that is not a number, or whose floor does not fit in 16
-// bits, leaves the setting as it was.
-void LoadIntegerSetting(const std::wstring& text, std::int16_t& setting) {
-  if (text.empty()) {
-    setting = 0;
-    return;
+std::u16string_view FitReadBuffer(std::u16string_view value) {
+  return CutUnits(UpToNul(value), kIniValueMaxBytes);
+}
+
+std::wstring ReadAnsiValue(const ProfileAccess& access, std::string_view content,
+                           std::string_view section, std::string_view key) {
+  const std::optional<std::string> value =
+      FindProfileValue(content, UpToNul(section), UpToNul(key));
+  if (!value) return {};
+  return access.codePage.Decode(FitReadBuffer(*value, access.codePage));
+}
+
+std::wstring ReadUtf16Value(const ProfileAccess& access, std::string_view content,
+                            ProfileEncoding encoding, std::string_view section,
+                            std::string_view key) {
+  const std::optional<std::u16string> value = FindProfileValue(
+      Utf16TextOf(content, encoding), Utf16NameOf(UpToNul(section), access.codePage),
+      Utf16NameOf(UpToNul(key), access.codePage));
+  if (!value) return {};
+  return WideOf(FitReadBuffer(*value));
+}
+
+std::wstring_view ValueUpToNul(const IniValue& entry) {
+  return UpToNul(std::wstring_view(entry.value));
+}
+
+std::string SetAnsiValues(const ProfileAccess& access, std::string_view file,
+                          std::string_view section, std::span<const IniValue> values) {
+  std::string edited(file);
+  for (const IniValue& entry : values) {
+    edited = SetProfileValue(edited, section, CutProfileName(entry.key, kWriteIniFieldChars),
+                             access.codePage.Encode(ValueUpToNul(entry)));
   }
+  return edited;
+}
+
+std::u16string SetUtf16Values(const ProfileAccess& access, std::u16string_view file,
+                              std::string_view section, std::span<const IniValue> values) {
+  std::u16string edited(file);
+  const std::u16string sectionName = Utf16NameOf(section, access.codePage);
+  for (const IniValue& entry : values) {
+    edited = SetProfileValue(
+        edited, sectionName,
+        Utf16NameOf(CutProfileName(entry.key, kWriteIniFieldChars), access.codePage),
+        Utf16Of(ValueUpToNul(entry)));
+  }
+  return edited;
+}
+
+// An empty value, text that is not a number and a number whose floor does not fit in 16 bits
+// all give the default 0.
+std::int16_t IntegerSetting(const std::wstring& text) {
   const std::optional<double> number = ParseNumber(text);
-  if (!number) return;
-  if (const auto value = ToInteger16(std::floor(*number))) setting = *value;
+  if (!number) return 0;
+  return ToInteger16(std::floor(*number)).value_or(0);
 }
 
 // Only a value that reads as the number 0 keeps the modes; anything else, junk and a missing key
@@ -52,32 +120,29 @@ std::wstring ReadIni(const ProfileAccess& access, std::string_view section, std:
                      const std::wstring& file) {
   const std::optional<std::string> content = access.files.ReadWholeFile(file);
   if (!content) return {};
-  const std::optional<std::string> value =
-      FindProfileValue(*content, UpToNul(section), UpToNul(key));
-  if (!value) return {};
-  return access.codePage.Decode(FitReadBuffer(*value, access.codePage));
+  const ProfileEncoding encoding = EncodingOf(*content);
+  if (encoding == ProfileEncoding::kAnsi) return ReadAnsiValue(access, *content, section, key);
+  return ReadUtf16Value(access, *content, encoding, section, key);
 }
 
-void WriteIni(const ProfileAccess& access, std::string_view section, std::string_view key,
+bool WriteIni(const ProfileAccess& access, std::string_view section, std::string_view key,
               std::wstring_view value, const std::wstring& file) {
   const IniValue one[] = {{key, std::wstring(value)}};
-  WriteIniValues(access, section, one, file);
+  return WriteIniValues(access, section, one, file);
 }
 
 bool WriteIniValues(const ProfileAccess& access, std::string_view section,
                     std::span<const IniValue> values, const std::wstring& file) {
   const std::string_view sectionField = CutProfileName(section, kWriteIniFieldChars);
-  const bool written = access.files.EditFile(file, [&](std::string_view current) {
-    std::string edited(current);
-    for (const IniValue& entry : values) {
-      const std::wstring_view value = entry.value;
-      edited = SetProfileValue(edited, sectionField, CutProfileName(entry.key, kWriteIniFieldChars),
-                               access.codePage.Encode(value.substr(0, value.find(L'\0'))));
+  return access.files.EditFile(file, [&](std::string_view current) {
+    const ProfileEncoding encoding = EncodingOf(current);
+    if (encoding == ProfileEncoding::kAnsi) {
+      return SetAnsiValues(access, current, sectionField, values);
     }
-    return edited;
+    return EditUtf16File(current, encoding, [&](std::u16string_view text) {
+      return SetUtf16Values(access, text, sectionField, values);
+    });
   });
-  LastApiResult = written ? kWriteSucceeded : kWriteFailed;
-  return written;
 }
 
 bool FileExists(const FileStore& files, std::wstring_view path) {
@@ -87,23 +152,26 @@ bool FileExists(const FileStore& files, std::wstring_view path) {
   return files.CanOpenForReading(std::wstring(path));
 }
 
-void LoadSettings(const ProfileAccess& access, std::wstring_view programFolder) {
+HostSettings LoadSettings(const ProfileAccess& access, std::wstring_view programFolder) {
   const std::wstring file = SettingsFilePath(programFolder);
-  LoadIntegerSetting(ReadIni(access, kSettingsSection, kKeyBgmKind, file), BgmKind);
-  LoadIntegerSetting(ReadIni(access, kSettingsSection, kKeyBgmRepeat, file), BgmRepeat);
+  HostSettings settings;
+  settings.BgmKind = IntegerSetting(ReadIni(access, kSettingsSection, kKeyBgmKind, file));
+  settings.BgmRepeat = IntegerSetting(ReadIni(access, kSettingsSection, kKeyBgmRepeat, file));
   // Read after the source, so that a file source whose file is gone becomes no music.
-  BgmFile = ReadIni(access, kSettingsSection, kKeyBgmFile, file);
-  if (!BgmFile.empty() && !FileExists(access.files, BgmFile)) BgmFile.clear();
-  if (BgmFile.empty() && BgmKind == kBgmMusicFile) BgmKind = kBgmNone;
-  BgmFolder = BgmFile.empty() ? std::wstring(programFolder) : FolderOf(BgmFile);
-  ResolutionSwitch =
+  settings.BgmFile = ReadIni(access, kSettingsSection, kKeyBgmFile, file);
+  if (!settings.BgmFile.empty() && !FileExists(access.files, settings.BgmFile)) {
+    settings.BgmFile.clear();
+  }
+  if (settings.BgmFile.empty() && settings.BgmKind == kBgmMusicFile) settings.BgmKind = kBgmNone;
+  settings.BgmFolder =
+      settings.BgmFile.empty() ? std::wstring(programFolder) : FolderOf(settings.BgmFile);
+  settings.ResolutionSwitch =
       ResolutionSwitchOf(ReadIni(access, kSettingsSection, kKeyResolutionSwitch, file));
+  return settings;
 }
 
 StoredMusic ReadStoredMusic(const ProfileAccess& access, std::wstring_view programFolder) {
   const std::wstring file = SettingsFilePath(programFolder);
-  StoredMusic stored;
-  LoadIntegerSetting(ReadIni(access, kSettingsSection, kKeyBgmKind, file), stored.kind);
-  stored.file = ReadIni(access, kSettingsSection, kKeyBgmFile, file);
-  return stored;
+  return {IntegerSetting(ReadIni(access, kSettingsSection, kKeyBgmKind, file)),
+          ReadIni(access, kSettingsSection, kKeyBgmFile, file)};
 }

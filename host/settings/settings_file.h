@@ -7,10 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "host_state.h"
+
 // The host's settings file: a profile file beside the host that holds the three music settings,
 // and the routines that read and write its values. The file's values are text in the system's
 // ANSI code page, as the profile service stores them; its key names are code page 932 bytes
-// whatever that code page is, so a file moves unchanged between systems.
+// whatever that code page is, so a file moves unchanged between systems. A file saved as UTF-16,
+// with its mark, is read and written as UTF-16 instead: there the key names are the characters
+// those bytes stand for, and values keep every character.
 
 inline constexpr char kSettingsSection[] = "Section";
 inline constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";        // "BGM区分"
@@ -19,7 +23,8 @@ inline constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";        // "BGMﾌ�
 inline constexpr char kKeyResolutionSwitch[] =
     "\x89\xF0\x91\x9C\x93\x78\x90\xD8\x91\xD6";  // "解像度切替"
 
-// The most bytes of a value ReadIni gives back, as the profile service with a 256-byte buffer.
+// The most bytes (UTF-16 units in a UTF-16 file) of a value ReadIni gives back, as the profile
+// service with a 256-character buffer.
 inline constexpr std::size_t kIniValueMaxBytes = 255;
 
 // Returns the new content of a file given its current content (empty for a new file).
@@ -60,14 +65,16 @@ struct ProfileAccess {
 };
 
 // The value under key in section of file, or the empty text. Like the system profile service
-// with a 256-byte buffer, at most 255 bytes of value come back, cut before a double-byte
-// character that would not fit.
+// with a 256-character buffer, at most 255 bytes of value come back, cut before a double-byte
+// character that would not fit; from a UTF-16 file at most 255 units, cut before a surrogate pair
+// that would not fit.
 std::wstring ReadIni(const ProfileAccess& access, std::string_view section, std::string_view key,
                      const std::wstring& file);
 
-// Stores value under key in section of file, creating the file and section when needed. Section
-// and key are cut to 128 characters. The result (1 written, 0 failed) goes to LastApiResult.
-void WriteIni(const ProfileAccess& access, std::string_view section, std::string_view key,
+// Stores value under key in section of file, creating the file and section when needed, in the
+// file's own encoding. Section and key are cut to 128 characters. False when the file could not
+// be written.
+bool WriteIni(const ProfileAccess& access, std::string_view section, std::string_view key,
               std::wstring_view value, const std::wstring& file);
 
 struct IniValue {
@@ -75,8 +82,7 @@ struct IniValue {
   std::wstring value;
 };
 // Stores every value as WriteIni does, in the order given, in one edit of the file: either all
-// of them are stored or, when the file cannot be written, none. True when they were stored; the
-// result also goes to LastApiResult.
+// of them are stored or, when the file cannot be written, none. True when they were stored.
 bool WriteIniValues(const ProfileAccess& access, std::string_view section,
                     std::span<const IniValue> values, const std::wstring& file);
 
@@ -84,12 +90,11 @@ bool WriteIniValues(const ProfileAccess& access, std::string_view section,
 // false for missing files, folders and the empty path.
 bool FileExists(const FileStore& files, std::wstring_view path);
 
-// Fills BgmKind, BgmRepeat, BgmFile, BgmFolder and ResolutionSwitch from the settings file beside
-// the host in programFolder. A missing value gives its default; a music value that is not a
-// number leaves its setting as it was; a music file that cannot be opened is dropped, and a file
-// source without its file becomes no music. ResolutionSwitch is 0 only for a value of 0, and 1
-// for anything else.
-void LoadSettings(const ProfileAccess& access, std::wstring_view programFolder);
+// The settings in the settings file beside the host in programFolder. A missing value, or a music
+// value that is not a number, gives its default; a music file that cannot be opened is dropped,
+// and a file source without its file becomes no music. ResolutionSwitch is 0 only for a value of
+// 0, and 1 for anything else.
+HostSettings LoadSettings(const ProfileAccess& access, std::wstring_view programFolder);
 
 // The music source and file as the settings file beside the host holds them, read by
 // LoadSettings' rules but without its test that the file can be opened now.

@@ -9,9 +9,9 @@ std::wstring ReadIni(std::string_view section, std::string_view key, const std::
   return ReadIni(SystemProfileAccess(), section, key, file);
 }
 
-void WriteIni(std::string_view section, std::string_view key, std::wstring_view value,
+bool WriteIni(std::string_view section, std::string_view key, std::wstring_view value,
               const std::wstring& file) {
-  WriteIni(SystemProfileAccess(), section, key, value, file);
+  return WriteIni(SystemProfileAccess(), section, key, value, file);
 }
 
 bool WriteIniValues(std::string_view section, std::span<const IniValue> values,
@@ -21,6 +21,6 @@ bool WriteIniValues(std::string_view section, std::span<const IniValue> values,
 
 bool FileExists(std::wstring_view path) { return FileExists(SystemFileStore(), path); }
 
-void LoadSettings() { LoadSettings(SystemProfileAccess(), ProgramFolder()); }
+HostSettings LoadSettings() { return LoadSettings(SystemProfileAccess(), ProgramFolder()); }
 
 StoredMusic ReadStoredMusic() { return ReadStoredMusic(SystemProfileAccess(), ProgramFolder()); }

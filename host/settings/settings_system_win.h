@@ -16,14 +16,14 @@ ProfileAccess SystemProfileAccess();
 std::wstring SettingsFilePath();
 
 std::wstring ReadIni(std::string_view section, std::string_view key, const std::wstring& file);
-// The result goes to LastApiResult.
-void WriteIni(std::string_view section, std::string_view key, std::wstring_view value,
+// False when the file could not be written.
+bool WriteIni(std::string_view section, std::string_view key, std::wstring_view value,
               const std::wstring& file);
 // All the values in one edit of the file; false, with nothing stored, when it cannot be written.
 bool WriteIniValues(std::string_view section, std::span<const IniValue> values,
                     const std::wstring& file);
 bool FileExists(std::wstring_view path);
-// Loads the music settings from the settings file beside the running host.
-void LoadSettings();
+// The settings in the settings file beside the running host.
+HostSettings LoadSettings();
 // The music source and file as the settings file beside the running host holds them.
 StoredMusic ReadStoredMusic();

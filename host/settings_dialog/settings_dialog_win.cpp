@@ -1,6 +1,7 @@
 #include "settings_dialog/settings_dialog_win.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/ansi_text_win.h"
@@ -16,7 +17,6 @@
 #include "settings/settings_system_win.h"
 #include "settings_dialog/mark_art.h"
 #include "shared_names.h"
-#include "zoom_win.h"
 
 namespace {
 
@@ -66,11 +66,12 @@ std::shared_ptr<const Picture> MarkPicture(bool chosen, int resourceId, int dpi)
 
 }  // namespace
 
-SettingsDialog::SettingsDialog()
+SettingsDialog::SettingsDialog(HostSettings settings)
     : Form(kSettingsCaption, kDialogStyle),
       Cmd_File([this] { ChooseFile(); }),
       Cmd_Set([this] { StoreAndClose(); }),
-      Cmd_Can([this] { CloseLater(); }) {
+      Cmd_Can([this] { CloseLater(); }),
+      settings_(std::move(settings)) {
   SetBackColour(kDialogBackground);
 }
 
@@ -84,25 +85,25 @@ void SettingsDialog::OnLoad() {
   BGM_Repeat.SetEnabled(false);
   ShowChosenSource();
   ShowKeepMode();
-  BGM_Repeat.SetText(FormatDigitsOrEmpty(BgmRepeat));
+  BGM_Repeat.SetText(FormatDigitsOrEmpty(settings_.BgmRepeat));
   BGM_Repeat.SetList(RepeatChoices());
   ShowChosenFile();
   POINT cursor = {0, 0};
-  const BOOL pointerRead = GetCursorPos(&cursor);
-  LastApiResult = pointerRead;
-  ZoomX = pointerRead ? static_cast<std::int16_t>(cursor.x) : 0;
-  ZoomY = pointerRead ? static_cast<std::int16_t>(cursor.y) : 0;
-  ZoomOpen(window());
+  if (GetCursorPos(&cursor)) {
+    zoomPoint_ = {static_cast<std::int16_t>(cursor.x), static_cast<std::int16_t>(cursor.y)};
+  }
+  ZoomOpen(window(), zoomPoint_);
   SetApplicationPointer(ApplicationPointer::Default);
 }
 
 // Loading dropped a stored file that cannot be opened now; the dialog shows it chosen still, so
 // that 設定 does not erase a choice whose drive is only not connected.
 void SettingsDialog::KeepStoredChoice() {
-  const OpeningChoice opening = ChoiceToOpenWith(BgmKind, BgmFile, ReadStoredMusic());
-  BgmKind = opening.kind;
-  BgmFile = opening.file;
-  if (opening.missing) BgmFolder = FolderOf(BgmFile);
+  const OpeningChoice opening =
+      ChoiceToOpenWith(settings_.BgmKind, settings_.BgmFile, ReadStoredMusic());
+  settings_.BgmKind = opening.kind;
+  settings_.BgmFile = opening.file;
+  if (opening.missing) settings_.BgmFolder = FolderOf(settings_.BgmFile);
   fileMissing_ = opening.missing;
 }
 
@@ -121,7 +122,7 @@ void SettingsDialog::OnResize() {
   Refresh();
 }
 
-void SettingsDialog::OnUnload() { ZoomClose(window()); }
+void SettingsDialog::OnUnload() { ZoomClose(window(), zoomPoint_); }
 
 // Everything is laid out again from its 96-dpi place, so a move back gives the first layout to
 // the pixel, whatever moves came between.
@@ -273,13 +274,13 @@ void SettingsDialog::TilePanel(PictureBox& panel) {
   const SIZE panelSize = panel.ClientSize();
   const SIZE pattern = Pic_Mbl.size();
   for (const TilePosition& at : TilePositions(panelSize.cx, panelSize.cy, pattern.cx, pattern.cy)) {
-    LastApiResult = Pic_Mbl.DrawAt(canvas, at.x, at.y);
+    Pic_Mbl.DrawAt(canvas, at.x, at.y);
   }
   panel.Refresh();
 }
 
 void SettingsDialog::ShowChosenSource() {
-  const SourceLook look = LookOfSource(BgmKind);
+  const SourceLook look = LookOfSource(settings_.BgmKind);
   for (int source = 0; source < kMusicSourceCount; ++source) {
     Img_BGM[source].SetPicture(Img_Ra[look.markLit[source] ? 1 : 0]);
   }
@@ -288,22 +289,22 @@ void SettingsDialog::ShowChosenSource() {
 }
 
 void SettingsDialog::ShowChosenFile() {
-  lbl_Fname.SetCaption(fileMissing_ ? BgmFile + kMissingFileNote : BgmFile);
+  lbl_Fname.SetCaption(fileMissing_ ? settings_.BgmFile + kMissingFileNote : settings_.BgmFile);
 }
 
 void SettingsDialog::ShowKeepMode() {
-  Img_KeepMode.SetPicture(Img_Ra[KeepsDesktopMode(ResolutionSwitch) ? 1 : 0]);
+  Img_KeepMode.SetPicture(Img_Ra[KeepsDesktopMode(settings_.ResolutionSwitch) ? 1 : 0]);
 }
 
 void SettingsDialog::ChooseSource(BgmSource source) {
-  BgmKind = source;
+  settings_.BgmKind = source;
   Cmd_File.control().SetEnabled(false);
   BGM_Repeat.SetEnabled(false);
   ShowChosenSource();
 }
 
 void SettingsDialog::ToggleKeepMode() {
-  ResolutionSwitch = ToggledResolutionSwitch(ResolutionSwitch);
+  settings_.ResolutionSwitch = ToggledResolutionSwitch(settings_.ResolutionSwitch);
   ShowKeepMode();
 }
 
@@ -324,11 +325,9 @@ void SettingsDialog::ChooseFile() {
   request.nMaxFile = kFileBufferChars;
   request.lpstrFileTitle = title.data();
   request.nMaxFileTitle = kFileBufferChars;
-  request.lpstrInitialDir = BgmFolder.c_str();
+  request.lpstrInitialDir = settings_.BgmFolder.c_str();
   request.lpstrTitle = kFileDialogTitle;
-  const bool chosenOne = ShowOpenFileChooser(request);
-  LastApiResult = chosenOne;
-  if (!chosenOne) return;
+  if (!ShowOpenFileChooser(request)) return;
   const std::wstring chosen(file.data());
   const std::optional<std::wstring> storable = StorablePath(
       chosen, ShortPathOf(chosen), [](const std::wstring& text) { return EncodeAnsi(text); });
@@ -336,22 +335,22 @@ void SettingsDialog::ChooseFile() {
     Tell(kUnstorablePathText);
     return;
   }
-  BgmFile = *storable;
+  settings_.BgmFile = *storable;
   fileMissing_ = false;
   ShowChosenFile();
-  BgmFolder = FolderOf(BgmFile);
+  settings_.BgmFolder = FolderOf(settings_.BgmFile);
 }
 
 // All keys go in one edit, so a file that cannot be written is left as it was; the dialog then
 // stays open for the user to cancel, or to mend the file and try again.
 void SettingsDialog::StoreAndClose() {
   const std::wstring file = SettingsFilePath();
-  BgmRepeat = RepeatFromText(BGM_Repeat.Text());
+  settings_.BgmRepeat = RepeatFromText(BGM_Repeat.Text());
   const IniValue values[] = {
-      {kKeyBgmKind, SignedDecimal(BgmKind)},
-      {kKeyBgmRepeat, SignedDecimal(BgmRepeat)},
-      {kKeyBgmFile, BgmFile},
-      {kKeyResolutionSwitch, SignedDecimal(ResolutionSwitch)},
+      {kKeyBgmKind, SignedDecimal(settings_.BgmKind)},
+      {kKeyBgmRepeat, SignedDecimal(settings_.BgmRepeat)},
+      {kKeyBgmFile, settings_.BgmFile},
+      {kKeyResolutionSwitch, SignedDecimal(settings_.ResolutionSwitch)},
   };
   if (!WriteIniValues(kSettingsSection, values, file)) {
     Tell(kUnsavedText + file + kUnsavedAdvice);
@@ -374,7 +373,7 @@ void SettingsDialog::Tell(const std::wstring& text) const {
   MessageBoxW(window(), text.c_str(), kApplicationTitle, MB_OK);
 }
 
-void ShowSettingsDialog() {
-  static SettingsDialog dialog;
+void ShowSettingsDialog(const HostSettings& settings) {
+  static SettingsDialog dialog(settings);
   dialog.ShowModal();
 }

@@ -18,6 +18,7 @@
 #include "forms/picture_win.h"
 #include "host_state.h"
 #include "settings_dialog/dialog_rules.h"
+#include "zoom_win.h"
 
 // The page the credit line's link opens. A reserved documentation domain: it belongs to nobody.
 inline constexpr wchar_t kProjectAddress[] = L"https://driftmantle.example/";
@@ -28,7 +29,7 @@ inline constexpr wchar_t kProjectAddress[] = L"https://driftmantle.example/";
 // Escape close without storing.
 class SettingsDialog final : public Form {
  public:
-  SettingsDialog();
+  explicit SettingsDialog(HostSettings settings);
 
  protected:
   void OnLoad() override;
@@ -85,6 +86,10 @@ class SettingsDialog final : public Form {
   Picture Pic_Mbl;
   OwnedCursor pointingHand_;
   OwnedIcon icon_;
+  // The settings as loaded, changed by the user's choices and stored by 設定.
+  HostSettings settings_;
+  // Where the pointer was when the dialog opened, the start and end of its zoom animation.
+  ZoomPoint zoomPoint_;
   // The dots per inch of the dialog's monitor, and each control's place at 96.
   int dpi_ = kDesignDpi;
   std::vector<std::pair<ChildControl*, RECT>> placed_;
@@ -93,5 +98,5 @@ class SettingsDialog final : public Form {
   bool fileMissing_ = false;
 };
 
-// Shows the settings dialog modally and returns once it has closed.
-void ShowSettingsDialog();
+// Shows the settings dialog with the loaded settings, modally, and returns once it has closed.
+void ShowSettingsDialog(const HostSettings& settings);

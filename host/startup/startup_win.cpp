@@ -36,18 +36,18 @@ void Main(const std::wstring& argumentText) {
     return;
   }
   CreateFolder(kWorkingFolderW.data());
-  LoadSettings();
+  const HostSettings settings = LoadSettings();
   if (!FileExists(ProgramFolder() + kRendererFileName)) {
     ShowMessage(kMissingRendererText);
     EndProgram();
   }
   if (request.mode == StartMode::kSettings) {
-    ShowSettingsDialog();
+    ShowSettingsDialog(settings);
     EndProgram();
   }
   if (request.mode == StartMode::kCheckThenEnd) EndProgram();
   const RunCursor cursor =
       request.mode == StartMode::kSaverHidingCursor ? RunCursor::kHidden : RunCursor::kShown;
-  if (cursor == RunCursor::kHidden) SavedCursorCount = ShowCursor(FALSE);
-  LoadSaverForm(cursor);
+  if (cursor == RunCursor::kHidden) ShowCursor(FALSE);
+  LoadSaverForm(cursor, settings);
 }

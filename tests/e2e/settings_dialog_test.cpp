@@ -47,6 +47,19 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
   return colour;
 }
 
+// The file as a text editor saves it in "Unicode": little-endian UTF-16 after its mark.
+std::string Utf16LeOf(const std::string& cp932) {
+  std::wstring text(cp932.size(), L'\0');
+  text.resize(MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), text.data(),
+                                  static_cast<int>(text.size())));
+  std::string bytes = "\xFF\xFE";
+  for (const wchar_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
 // WM_GETTEXT itself: GetWindowText reads only a caption from another process's window.
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
@@ -197,6 +210,20 @@ TEST_F(SettingsDialogTest, TypedRepeatIsStoredRoundedHalfToEven) {
   ExpectClosed();
   EXPECT_EQ(SettingsNow(), kSection + kKind + " 1\r\n" + kRepeat + " 4\r\n" + kFile + "\r\n" +
                                kKeepMode + " 1\r\n");
+}
+
+// A settings file saved as UTF-16 opens with its choice and is stored as UTF-16 again.
+TEST_F(SettingsDialogTest, AUtf16FileOpensWithItsChoiceAndStaysUtf16) {
+  WriteSettings(Utf16LeOf(kSection + kKind + " 1\r\n" + kRepeat + " 7\r\n"));
+  Open();
+  HWND combo = OnPanel(L"ComboBox", nullptr);
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(TextOf(combo), L"7");
+  EXPECT_TRUE(IsWindowEnabled(combo));
+  PressToClose(Button(dialog_, L"設定"));
+  ExpectClosed();
+  EXPECT_EQ(SettingsNow(), Utf16LeOf(kSection + kKind + " 1\r\n" + kRepeat + " 7\r\n" + kFile +
+                                     "\r\n" + kKeepMode + " 1\r\n"));
 }
 
 // Cancel, the close box and Escape close the dialog and leave the file as it was.

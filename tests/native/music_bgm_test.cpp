@@ -1,19 +1,16 @@
 // The music module's decisions over a recording port: every command string, in order, and what
-// each operation leaves in LastApiResult, MciReply and CdPollOn.
+// each operation returns or leaves in MciReply and CdPollOn.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <stdexcept>
 #include <vector>
 
-#include "host_state.h"
 #include "music/driftmantle_bgm.h"
 
 namespace {
 
 using Calls = std::vector<std::wstring>;
-
-constexpr std::int32_t kUntouched = -7;
 
 // Logs each call as one line. Replies are scripted by command
 // (others succeed with no text) and come back like a system buffer: text, NUL, stale characters.
@@ -67,31 +64,27 @@ Calls CdQueriesThen(const Calls& more) {
 class Music : public testing::Test {
  protected:
   void SetUp() override {
-    LastApiResult = kUntouched;
     CdPollOn = false;
     MciReply.clear();
-    BgmRepeat = 0;
-    BgmFile.clear();
   }
   // The calls of one poll; CdPollOn as it left it.
   Calls Poll() {
     port_.calls.clear();
-    CdPoll(port_);
+    CdPoll(port_, bgmRepeat_);
     return port_.calls;
   }
 
   RecordingPort port_;
+  std::int16_t bgmRepeat_ = 0;
 };
 
 }  // namespace
 
-TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndKeepTheLastResult) {
+TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndGiveTheLastResult) {
   port_.replies[L"open cdaudio"] = {266, L""};
-  CdOpen(port_);
-  EXPECT_EQ(LastApiResult, 0);
+  EXPECT_EQ(CdOpen(port_), 0);
   port_.replies[L"close cdaudio"] = {263, L""};
-  CdClose(port_);
-  EXPECT_EQ(LastApiResult, 263);
+  EXPECT_EQ(CdClose(port_), 263);
   EXPECT_EQ(port_.calls, (Calls{L"open cdaudio", L"set cdaudio time format tmsf", L"stop cdaudio",
                                 L"close cdaudio"}));
 }
@@ -108,7 +101,7 @@ TEST_F(Music, WholeDiscPlaysAgainWheneverAPollFindsItStopped) {
 }
 
 TEST_F(Music, RepeatedTrackStartsAgainWhenAnotherTrackPlaysOrTheDiscStops) {
-  BgmRepeat = 3;
+  bgmRepeat_ = 3;
   port_.replies[L"status cdaudio current track"] = {0, L"4"};
   port_.replies[L"status cdaudio mode"] = {0, L"playing"};
   port_.replies[L"status cdaudio position track 3"] = {0, L"03:00:00:00"};
@@ -147,12 +140,12 @@ TEST_F(Music, PollingEndsAtTheFirstUnreadableReply) {
     }
     EXPECT_FALSE(CdPollOn);
     EXPECT_EQ(sent, Calls(kCdQueries.begin(), kCdQueries.begin() + c.queriesSent));
-    EXPECT_EQ(LastApiResult, c.reply.code);
+    EXPECT_EQ(MciReply, c.reply.code != 0 ? L"no disc" : c.reply.buffer);
   }
 }
 
 TEST_F(Music, PollingEndsOnATrackThatIsNoNumberAndOnAnyFailure) {
-  BgmRepeat = 2;
+  bgmRepeat_ = 2;
   port_.replies[L"status cdaudio current track"] = {0, L"abc"};
   port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
   EXPECT_EQ(Poll(), kCdQueries);
@@ -170,37 +163,31 @@ TEST_F(Music, MciSendAndStatusTurnCodesIntoTexts) {
   EXPECT_EQ(MciSend(port_, L"", reply), -1);
   EXPECT_EQ(reply, L"コマンド文字列が指定されていません");
   EXPECT_TRUE(port_.calls.empty());
-  EXPECT_EQ(LastApiResult, kUntouched);
   EXPECT_EQ(MciStatus(port_, L""), L"Error:-1");
-  EXPECT_EQ(LastApiResult, -1);
 
   port_.replies[L"sysinfo all quantity"] = {0, L"7"};
   EXPECT_EQ(MciStatus(port_, L"sysinfo all quantity"), L"7");  // not the stale rest of the buffer
-  EXPECT_EQ(LastApiResult, 0);
 
   port_.replies[L"status cdaudio mode"] = {263, L""};
   port_.errorTexts[263] = L"The specified device is not open.";
   EXPECT_EQ(MciStatus(port_, L"status cdaudio mode"), L"Error:263");
   EXPECT_EQ(MciReply, L"The specified device is not open.");
-  EXPECT_EQ(LastApiResult, 263);
 
   port_.replies[L"play cdaudio from 1 to 2"] = {999, L""};
   EXPECT_EQ(CdPlay(port_, L"cdaudio", L"1", L"2"), 999);
   EXPECT_EQ(MciReply, L"Error (文字列が取れません)");
-  EXPECT_EQ(LastApiResult, 999);  // sent through MciSend alone, which records it
   EXPECT_EQ(port_.calls, (Calls{L"sysinfo all quantity", L"status cdaudio mode", L"error text 263",
                                 L"play cdaudio from 1 to 2", L"error text 999"}));
 }
 
 TEST_F(Music, Mp3PlaysTheQuotedPathOnlyWhenItOpened) {
-  BgmFile = L"C:\\My Music\\a b.mp3";
+  const std::wstring file = L"C:\\My Music\\a b.mp3";
   const std::wstring open = L"open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play";
-  Mp3Start(port_);
+  Mp3Start(port_, file);
   port_.replies[open] = {277, L""};
-  Mp3Start(port_);
+  Mp3Start(port_, file);
   Mp3Stop(port_);
   EXPECT_EQ(port_.calls, (Calls{open, L"play MP3Play", open, L"stop MP3Play", L"close MP3Play"}));
-  EXPECT_EQ(LastApiResult, kUntouched);
 }
 
 TEST_F(Music, Mp3RepeatRestartsFromTheStartUnlessPlaying) {
@@ -215,20 +202,15 @@ TEST_F(Music, Mp3RepeatRestartsFromTheStartUnlessPlaying) {
     const Calls restart = {L"status MP3Play mode", L"stop MP3Play", L"play MP3Play from 0"};
     EXPECT_EQ(port_.calls, playing ? Calls{L"status MP3Play mode"} : restart);
   }
-  EXPECT_EQ(LastApiResult, kUntouched);
 }
 
 TEST_F(Music, WaveLoopsOnlyWithAWaveDevice) {
-  BgmFile = L"C:\\Music\\snow.Wav";
+  const std::wstring file = L"C:\\Music\\snow.Wav";
   port_.waveDevices = 0;
-  WavStart(port_);
-  EXPECT_EQ(LastApiResult, kUntouched);
+  EXPECT_FALSE(WavStart(port_, file));
   port_.waveDevices = 2;
-  WavStart(port_);
-  EXPECT_EQ(LastApiResult, 1);
-  LastApiResult = kUntouched;
-  WavStop(port_);
-  EXPECT_EQ(LastApiResult, 1);
+  EXPECT_TRUE(WavStart(port_, file));
+  EXPECT_TRUE(WavStop(port_));
   EXPECT_EQ(port_.calls, (Calls{L"wave devices", L"wave devices", L"loop sound C:\\Music\\snow.Wav",
                                 L"stop sound"}));
 }

@@ -108,9 +108,7 @@ TEST(ReadBitmapImage, FileThatCannotBeOpenedNamesItsPath) {
 
 TEST(ReadBitmapImage, NothingIsShownWhileErrorBoxesAreOff) {
   RecordingServices services;
-  showErrorBoxes = false;
-  EXPECT_EQ(ReadBitmapImage("c:\\no such folder\\x.bmp", services), nullptr);
-  showErrorBoxes = true;
+  EXPECT_EQ(ReadBitmapImage("c:\\no such folder\\x.bmp", services, ErrorBoxes::kHidden), nullptr);
   EXPECT_TRUE(services.messages.empty());
 }
 
@@ -131,6 +129,7 @@ TEST(LoadBitmapFile, EmptyWorkingBitmapCannotBeOpenedAsAPicture) {
   const bool madeFolder = CreateDirectoryA("c:\\b_lorn", nullptr) != FALSE;
   std::ofstream(kWorkingBitmap, std::ios::binary | std::ios::trunc).close();
   RecordingServices services;
+  EXPECT_EQ(LoadBitmapFile(kWorkingBitmap, services, ErrorBoxes::kHidden), nullptr);
   EXPECT_EQ(LoadBitmapFile(kWorkingBitmap, services), nullptr);
   EXPECT_EQ(services.messages, Messages{"Failed to open DIB file c:\\b_lorn\\Driftmantle.bmp.\n"});
   ExpectReleased(kWorkingBitmap, services);

@@ -69,7 +69,6 @@ class HostSettingsFile : public testing::Test {
     ASSERT_TRUE(fs::create_directories(programFolder_));
     ASSERT_TRUE(fs::create_directories(musicFolder_));
     settingsPath_ = programFolder_ + kSettingsFileName;
-    LastApiResult = -7;
   }
   void TearDown() override { fs::remove_all(root_); }
 
@@ -89,8 +88,7 @@ TEST_F(HostSettingsFile, RunsUnderTheCodePageOfItsLocale) {
 }
 
 TEST_F(HostSettingsFile, WritesCodePage932KeysAndSignedValuesAndReadsThemBack) {
-  WriteIni(kSettingsSection, kKind, L" 2", settingsPath_);
-  EXPECT_EQ(LastApiResult, 1);
+  EXPECT_TRUE(WriteIni(kSettingsSection, kKind, L" 2", settingsPath_));
   WriteIni(kSettingsSection, kRepeat, L"-3", settingsPath_);
   WriteIni(kSettingsSection, kFile, L"C:\\Music\\snow.mp3", settingsPath_);
   WriteIni(kSettingsSection, kKind, L" 0", settingsPath_);
@@ -108,17 +106,17 @@ TEST_F(HostSettingsFile, LoadsFromAProgramFolderOutsideTheCodePage) {
   WriteBytes(music, "ID3");
   WriteBytes(settingsPath_, "[Section]\r\n" + kKind + "= 2\r\n" + kRepeat + "= 5\r\n" + kFile +
                                 "=" + AnsiOf(music) + "\r\n");
-  LoadSettings(SystemProfileAccess(), programFolder_);
-  EXPECT_EQ(BgmKind, 2);
-  EXPECT_EQ(BgmRepeat, 5);
-  EXPECT_EQ(BgmFile, music);
-  EXPECT_EQ(BgmFolder, musicFolder_);
+  const HostSettings loaded = LoadSettings(SystemProfileAccess(), programFolder_);
+  EXPECT_EQ(loaded.BgmKind, 2);
+  EXPECT_EQ(loaded.BgmRepeat, 5);
+  EXPECT_EQ(loaded.BgmFile, music);
+  EXPECT_EQ(loaded.BgmFolder, musicFolder_);
 
   ASSERT_TRUE(DeleteFileW(music.c_str()));
-  LoadSettings(SystemProfileAccess(), programFolder_);
-  EXPECT_EQ(BgmKind, 0);
-  EXPECT_EQ(BgmFile, L"");
-  EXPECT_EQ(BgmFolder, programFolder_);
+  const HostSettings dropped = LoadSettings(SystemProfileAccess(), programFolder_);
+  EXPECT_EQ(dropped.BgmKind, 0);
+  EXPECT_EQ(dropped.BgmFile, L"");
+  EXPECT_EQ(dropped.BgmFolder, programFolder_);
 }
 
 // The system's own profile service and ours read each other's files, with the same key bytes,
@@ -144,6 +142,49 @@ TEST_F(HostSettingsFile, AgreesWithTheSystemProfileService) {
   EXPECT_EQ(ReadIni(kSettingsSection, "long", path).size(), GetACP() == 932 ? 128u : 255u);
 }
 
+// A file saved as UTF-16 (its keys the characters code page 932 makes of the key bytes) is read,
+// a path no code page holds included, and written back in the same order of bytes, every other
+// line kept; the system's profile service reads what was written.
+TEST_F(HostSettingsFile, AUtf16FileIsReadAndWrittenInKind) {
+  const std::wstring music = programFolder_ + L"\\\u96ea \u0414.mp3";
+  WriteBytes(music, "ID3");
+  const auto key = [](const std::string& bytes) {
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                    text.data(), static_cast<int>(text.size())));
+    return text;
+  };
+  const std::wstring before = L"; \u96ea\r\n[Section]\r\n" + key(kKind) + L"= 2\r\n" +
+                              key(kRepeat) + L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n";
+  const std::wstring after = L"; \u96ea\r\n[Section]\r\n" + key(kKind) + L"= 1\r\n" + key(kRepeat) +
+                             L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n" +
+                             key(kKeyResolutionSwitch) + L"= 0\r\n";
+  const auto stored = [](bool bigEndian, const std::wstring& text) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const wchar_t unit : text) {
+      const char low = static_cast<char>(unit & 0xFF);
+      const char high = static_cast<char>(unit >> 8);
+      bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+  };
+  const IniValue values[] = {{kKind, L" 1"}, {kKeyResolutionSwitch, L" 0"}};
+  for (const bool bigEndian : {false, true}) {
+    SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+    WriteBytes(settingsPath_, stored(bigEndian, before));
+    const HostSettings loaded = LoadSettings(SystemProfileAccess(), programFolder_);
+    EXPECT_EQ(loaded.BgmKind, 2);
+    EXPECT_EQ(loaded.BgmRepeat, 5);
+    EXPECT_EQ(loaded.BgmFile, music);
+    EXPECT_TRUE(WriteIniValues(kSettingsSection, values, settingsPath_));
+    EXPECT_EQ(ReadBytes(settingsPath_), stored(bigEndian, after));
+    EXPECT_EQ(NamesIn(programFolder_).size(), 2u) << "the settings file and the music only";
+  }
+  wchar_t buffer[256] = {};
+  GetPrivateProfileStringW(L"Section", key(kFile).c_str(), L"", buffer, 256, settingsPath_.c_str());
+  EXPECT_EQ(std::wstring(buffer), music);
+}
+
 TEST_F(HostSettingsFile, FileExistsOpensFilesOnly) {
   const std::wstring music = programFolder_ + L"\\\u96ea.mp3";
   WriteBytes(music, "ID3");
@@ -159,18 +200,16 @@ TEST_F(HostSettingsFile, FileExistsOpensFilesOnly) {
 
 // NOTE: a read-only attribute would not do here: Wine maps it to file permissions, which root
 // ignores. A file that another handle holds without sharing cannot be written by anyone.
-TEST_F(HostSettingsFile, UnwritableFileLeavesZeroInLastApiResult) {
+TEST_F(HostSettingsFile, UnwritableFileIsReportedAndLeftAsItWas) {
   WriteBytes(settingsPath_, "[Section]\r\n" + kKind + "= 1\r\n");
   HANDLE locked =
       CreateFileW(settingsPath_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-  WriteIni(kSettingsSection, kKind, L" 2", settingsPath_);
-  EXPECT_EQ(LastApiResult, 0);
+  EXPECT_FALSE(WriteIni(kSettingsSection, kKind, L" 2", settingsPath_));
   CloseHandle(locked);
   EXPECT_EQ(ReadBytes(settingsPath_), "[Section]\r\n" + kKind + "= 1\r\n");
-  LastApiResult = -7;
-  WriteIni(kSettingsSection, kKind, L" 2", (root_ / L"no such folder\\x.ini").wstring());
-  EXPECT_EQ(LastApiResult, 0);
+  EXPECT_FALSE(
+      WriteIni(kSettingsSection, kKind, L" 2", (root_ / L"no such folder\\x.ini").wstring()));
 }
 
 // The edit holds the file against other writers, and a write that fails after the new content is
@@ -201,7 +240,6 @@ TEST_F(HostSettingsFile, AFailedWriteLeavesTheOldFileWholeAndNothingBeside) {
     WriteBytes(settingsPath_, old);
     ScopedHandle held = obstacle.place(settingsPath_);
     EXPECT_FALSE(WriteIniValues(kSettingsSection, values, settingsPath_));
-    EXPECT_EQ(LastApiResult, 0);
     held.Close();
     ASSERT_TRUE(SetFileAttributesW(settingsPath_.c_str(), FILE_ATTRIBUTE_NORMAL));
     EXPECT_EQ(ReadBytes(settingsPath_), old);

@@ -13,7 +13,6 @@
 #include <numbers>
 
 #include "deadline.h"
-#include "host_state.h"
 #include "music/music_system_win.h"
 
 namespace {
@@ -21,7 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 using std::chrono::seconds;
 
-constexpr std::int32_t kUntouched = -7;
 constexpr std::uint32_t kSampleRate = 22050;
 constexpr char kNoSound[] = "no wave output device: is the test's sound server running?";
 
@@ -61,7 +59,6 @@ class MusicPort : public testing::Test {
   void SetUp() override {
     root_ = fs::temp_directory_path() / ("music-" + std::to_string(GetCurrentProcessId()));
     fs::create_directories(root_);
-    LastApiResult = kUntouched;
   }
   void TearDown() override {
     PlaySoundW(nullptr, nullptr, 0);
@@ -89,11 +86,9 @@ const std::wstring kUnicodeFolderName = L"\u00fc \u0414 \ud55c";
 }  // namespace
 
 TEST_F(MusicPort, WithoutACdDriveTheFirstPollEndsPollingSilently) {
-  CdOpen(port_);
-  EXPECT_EQ(LastApiResult, 266);
-  CdPoll(port_);
+  EXPECT_EQ(CdOpen(port_), 266);
+  CdPoll(port_, 0);
   EXPECT_FALSE(CdPollOn);
-  EXPECT_EQ(LastApiResult, 266);
   std::wstring systemText(256, L'\0');
   ASSERT_TRUE(mciGetErrorStringW(266, systemText.data(), 256));
   EXPECT_EQ(MciReply, systemText.c_str());
@@ -106,7 +101,6 @@ TEST_F(MusicPort, RepliesAndErrorTextsKeepToTheirBuffers) {
   const std::wstring name = MciStatus(port_, L"sysinfo all name 1");
   EXPECT_FALSE(name.empty());
   EXPECT_EQ(name.find(L'\0'), std::wstring::npos);
-  EXPECT_EQ(LastApiResult, 0);
 
   const std::wstring whole = port_.ErrorText(263, 256).value_or(L"").c_str();
   const std::wstring cut = port_.ErrorText(263, 8).value_or(L"").c_str();
@@ -124,27 +118,23 @@ TEST_F(MusicPort, CommandsReachFilesNamedInTheAnsiCodePage) {
 
 TEST_F(MusicPort, Mp3PlaysFromAnyFolderAndRestartsAfterItsEnd) {
   ASSERT_TRUE(HaveSound()) << kNoSound;
-  BgmFile = Tone(kUnicodeFolderName, 600).wstring();
-  Mp3Start(port_);
+  Mp3Start(port_, Tone(kUnicodeFolderName, 600).wstring());
   EXPECT_TRUE(PollUntil(seconds(3), [this] { return Mp3IsPlaying(port_); }));
   EXPECT_TRUE(PollUntil(seconds(3), [this] { return !Mp3IsPlaying(port_); }));
   Mp3Repeat(port_);
   EXPECT_TRUE(PollUntil(seconds(3), [this] { return Mp3IsPlaying(port_); }));
   Mp3Stop(port_);
   EXPECT_NE(port_.Send(L"status MP3Play mode", 30).code, 0);
-  EXPECT_EQ(LastApiResult, kUntouched);
 }
 
 TEST_F(MusicPort, WaveLoopsUntilStopped) {
-  BgmFile = Tone(kUnicodeFolderName, 200).wstring();
+  const std::wstring tone = Tone(kUnicodeFolderName, 200).wstring();
   ASSERT_TRUE(HaveSound()) << kNoSound;
-  WavStart(port_);
-  EXPECT_EQ(LastApiResult, 1);
+  EXPECT_TRUE(WavStart(port_, tone));
   ASSERT_TRUE(PollUntil(seconds(2), [] { return SoundPlays(); }));
   Sleep(1000);  // five times the tone's length: only a looping sound still plays
   EXPECT_TRUE(SoundPlays());
-  WavStop(port_);
-  EXPECT_EQ(LastApiResult, 1);
+  EXPECT_TRUE(WavStop(port_));
   EXPECT_TRUE(PollUntil(seconds(2), [] { return !SoundPlays(); }));
 }
 

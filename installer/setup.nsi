@@ -2,9 +2,10 @@
 ; user's own programs folder, where the settings file beside them is always writable, and every
 ; registry value it writes is the user's own.
 ;
-; The build passes VERSION, HOST, RENDERER and LAUNCHER (the built programs) with their file
-; names HOST_FILE, RENDERER_FILE and LAUNCHER_FILE, ICON, OUTFILE and the window titles the
-; programs use: RENDERER_WINDOW, SAVER_CAPTION and SETTINGS_CAPTION.
+; The build passes VERSION, PRODUCT and PUBLISHER as the programs' version resources have them,
+; HOST, RENDERER and LAUNCHER (the built programs) with their file names HOST_FILE, RENDERER_FILE
+; and LAUNCHER_FILE, ICON, OUTFILE and the window titles the programs use: RENDERER_WINDOW,
+; SAVER_CAPTION and SETTINGS_CAPTION.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -20,8 +21,6 @@ AllowSkipFiles off
 !include WinMessages.nsh
 !include Sections.nsh
 
-!define PRODUCT "氷花灯"
-!define PUBLISHER "The 氷花灯 developers"
 !define SETTINGS_FILE "氷花灯.ini"
 !define UNINSTALLER_FILE "uninstall.exe"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"

@@ -1,0 +1,87 @@
+// The Start-menu entry's program, started from a program folder as the entry starts it, with the
+// user's current screen saver set the ways Windows' own settings leave it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "message_box.h"
+#include "program_folder.h"
+#include "settings_launcher.h"
+#include "setup_program.h"
+#include "shipped_names.h"
+#include "user_registry.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kTimeout = 20s;
+constexpr wchar_t kAnotherSaver[] = L"C:\\Savers\\other.scr";
+
+class SettingsLauncherTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.created());
+    for (const wchar_t* program : {kHostFile, kRendererFile, kLauncherFile}) {
+      ASSERT_EQ(folder_.Install(program), static_cast<DWORD>(ERROR_SUCCESS));
+    }
+  }
+
+  // The question, which names the saver in the language of the user's interface.
+  HWND ExpectAsked(const ChildProcess& launcher) {
+    const HWND box = LauncherQuestion(launcher, kTimeout);
+    EXPECT_NE(box, nullptr);
+    if (box == nullptr) return nullptr;
+    const std::wstring text = MessageText(box);
+    EXPECT_NE(text.find(L"氷花灯"), std::wstring::npos);
+    const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    EXPECT_NE(text.find(japanese ? L"スクリーンセーバー" : L"screen saver"), std::wstring::npos)
+        << testing::PrintToString(text);
+    EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
+    EXPECT_NE(GetDlgItem(box, IDNO), nullptr);
+    return box;
+  }
+
+  ProgramFolder folder_;
+  SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
+  SavedUserString saverActive_{kDesktopKey, kSaverActive};
+};
+
+// Another saver chosen: asked, and Yes makes this one current in the form setup writes, switched
+// on; once current, no question. The settings dialog opens either way.
+TEST_F(SettingsLauncherTest, YesMakesItTheCurrentSaverAgain) {
+  ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, kAnotherSaver));
+  ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
+  {
+    const ChildProcess launcher = StartLauncher(folder_.path());
+    const HWND box = ExpectAsked(launcher);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(PressBoxButton(box, IDYES));
+    EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
+    EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
+  }
+  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), ShortPathOf(folder_.PathOf(kHostFile)));
+  EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"1");
+
+  const ChildProcess again = StartLauncher(folder_.path());
+  EXPECT_EQ(LauncherQuestion(again, kTimeout), nullptr);
+  EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
+}
+
+// "(None)" chosen: asked, and No leaves the user's choice exactly as it was.
+TEST_F(SettingsLauncherTest, NoLeavesNoSaverChosen) {
+  ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, std::nullopt));
+  ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
+  const ChildProcess launcher = StartLauncher(folder_.path());
+  const HWND box = ExpectAsked(launcher);
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(PressBoxButton(box, IDNO));
+  EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
+  EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
+  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), std::nullopt);
+  EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"0");
+}
+
+}  // namespace

@@ -29,19 +29,21 @@ class SettingsLauncherTest : public ::testing::Test {
     }
   }
 
-  // The question, which names the saver in the language of the user's interface.
-  HWND ExpectAsked(const ChildProcess& launcher) {
+  // Starts the launcher, expects its question, which names the saver in the language of the
+  // user's interface, gives the answer, and expects the settings dialog to open after it.
+  void AnswerQuestion(int answer) {
+    const ChildProcess launcher = StartLauncher(folder_.path());
     const HWND box = LauncherQuestion(launcher, kTimeout);
-    EXPECT_NE(box, nullptr);
-    if (box == nullptr) return nullptr;
+    ASSERT_NE(box, nullptr);
     const std::wstring text = MessageText(box);
     EXPECT_NE(text.find(L"氷花灯"), std::wstring::npos);
     const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
     EXPECT_NE(text.find(japanese ? L"スクリーンセーバー" : L"screen saver"), std::wstring::npos)
         << testing::PrintToString(text);
-    EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
-    EXPECT_NE(GetDlgItem(box, IDNO), nullptr);
-    return box;
+    EXPECT_NE(GetDlgItem(box, answer == IDYES ? IDNO : IDYES), nullptr);
+    ASSERT_TRUE(PressBoxButton(box, answer));
+    EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
+    EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
   }
 
   ProgramFolder folder_;
@@ -54,14 +56,7 @@ class SettingsLauncherTest : public ::testing::Test {
 TEST_F(SettingsLauncherTest, YesMakesItTheCurrentSaverAgain) {
   ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, kAnotherSaver));
   ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
-  {
-    const ChildProcess launcher = StartLauncher(folder_.path());
-    const HWND box = ExpectAsked(launcher);
-    ASSERT_NE(box, nullptr);
-    ASSERT_TRUE(PressBoxButton(box, IDYES));
-    EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
-    EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
-  }
+  AnswerQuestion(IDYES);
   EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), ShortPathOf(folder_.PathOf(kHostFile)));
   EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"1");
 
@@ -74,12 +69,7 @@ TEST_F(SettingsLauncherTest, YesMakesItTheCurrentSaverAgain) {
 TEST_F(SettingsLauncherTest, NoLeavesNoSaverChosen) {
   ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, std::nullopt));
   ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
-  const ChildProcess launcher = StartLauncher(folder_.path());
-  const HWND box = ExpectAsked(launcher);
-  ASSERT_NE(box, nullptr);
-  ASSERT_TRUE(PressBoxButton(box, IDNO));
-  EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
-  EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
+  AnswerQuestion(IDNO);
   EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), std::nullopt);
   EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"0");
 }

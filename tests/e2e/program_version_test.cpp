@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -100,7 +99,6 @@ TEST(ProgramVersionTest, EveryProgramSaysWhatItIsWithTheDialogsVersion) {
   PollUntil(kTimeout, [&] { return !(version = DialogVersion(dialog)).empty(); });
   PostMessageW(dialog, WM_CLOSE, 0, 0);
   ASSERT_FALSE(version.empty());
-  std::printf("the dialog's version: %ls\n", version.c_str());
 
   std::vector<const wchar_t*> programs = {kHostFile, kRendererFile, kLauncherFile};
 #ifdef WITH_SETUP_PROGRAM

@@ -28,6 +28,11 @@ class SettingsLauncherTest : public ::testing::Test {
       ASSERT_EQ(folder_.Install(program), static_cast<DWORD>(ERROR_SUCCESS));
     }
   }
+  // Yes switches the saver on in the running session too; the registry values are put back
+  // after this.
+  void TearDown() override {
+    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, sessionSwitch_, nullptr, 0);
+  }
 
   // Starts the launcher, expects its question, which names the saver in the language of the
   // user's interface, gives the answer, and expects the settings dialog to open after it.
@@ -46,7 +51,14 @@ class SettingsLauncherTest : public ::testing::Test {
     EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
   }
 
+  static BOOL SessionSwitch() {
+    BOOL active = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    return active;
+  }
+
   ProgramFolder folder_;
+  const BOOL sessionSwitch_ = SessionSwitch();
   SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
   SavedUserString saverActive_{kDesktopKey, kSaverActive};
 };

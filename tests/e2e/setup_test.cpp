@@ -2,6 +2,8 @@
 // earlier install, and uninstalled through the entry it leaves in the user's app list.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include <chrono>
 #include <string>
@@ -214,9 +216,40 @@ TEST_F(SetupTest, UninstallingAnEarlierCopyLeavesTheLaterCopysEntries) {
   EXPECT_FALSE(PathExists(kChosenFolder));
 }
 
+// Whether setup's pages offer the current-saver option ticked: the state image of the second
+// entry in the components page's list (1 unticked, 2 ticked). Nothing when the page did not show.
+std::optional<int> CurrentSaverOptionState() {
+  const std::wstring folder = ExecutableFolder();
+  const ChildProcess setup = ChildProcess::Start(folder + L"\\" + kSetupFile, L"", folder);
+  const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, setup.id(), kUninstallTimeout);
+  if (pages == nullptr || !PollUntil(kUninstallTimeout, [&] {
+        return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE;
+      })) {
+    return std::nullopt;
+  }
+  PressOk(pages);
+  HWND list = nullptr;
+  PollUntil(kUninstallTimeout, [&] {
+    list = FindWindowExW(FindWindowExW(pages, nullptr, L"#32770", nullptr), nullptr,
+                         L"SysTreeView32", nullptr);
+    return list != nullptr;
+  });
+  std::optional<int> state;
+  if (list != nullptr) {
+    const LPARAM first = SendMessageW(list, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    const LPARAM second = SendMessageW(list, TVM_GETNEXTITEM, TVGN_NEXT, first);
+    state =
+        static_cast<int>(SendMessageW(list, TVM_GETITEMSTATE, second, TVIS_STATEIMAGEMASK) >> 12);
+  }
+  PressBoxButton(pages, IDCANCEL);
+  setup.WaitForExit(kExitTimeout);
+  return state;
+}
+
 // An update keeps the user's choice: this saver, still current in whichever form the earlier
 // setup left, is written anew in the form Windows stores and switched on; "(None)", which
-// deletes the value and switches the saver off, stays none.
+// deletes the value and switches the saver off, stays none. Interactively the option starts
+// ticked or not to match.
 TEST_F(SetupTest, AnUpdateKeepsTheUsersChoiceOfSaver) {
   ASSERT_EQ(RunSetup(L"/S"), 0u);
   const std::wstring host = Installed(kHostFile);
@@ -224,14 +257,16 @@ TEST_F(SetupTest, AnUpdateKeepsTheUsersChoiceOfSaver) {
     std::optional<std::wstring> storedBefore;
     std::optional<std::wstring> storedAfter;
     const wchar_t* activeAfter;
+    int optionState;
   } rows[] = {
-      {host, ShortPathOf(host), L"1"},
-      {std::nullopt, std::nullopt, L"0"},
+      {host, ShortPathOf(host), L"1", 2},
+      {std::nullopt, std::nullopt, L"0", 1},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::PrintToString(row.storedBefore.value_or(L"(None)")));
     ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, row.storedBefore));
     ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
+    EXPECT_EQ(CurrentSaverOptionState(), row.optionState);
     ASSERT_EQ(RunSetup(L"/S"), 0u);
     EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), row.storedAfter);
     EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), row.activeAfter);

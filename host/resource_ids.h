@@ -2,6 +2,8 @@
 
 // Resources of the host program; shared by host.rc and the code that loads them.
 #define IDI_HOST 1
+// The screen-saver description string; the system reads it by this number.
+#define IDS_DESCRIPTION 1
 #define IDR_PREVIEW_PICTURE 101
 #define IDR_SNOW_PICTURE 102
 // The push button's six face images.

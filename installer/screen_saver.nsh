@@ -42,11 +42,3 @@ FunctionEnd
 
 !insertmacro CURRENT_SAVER ""
 !insertmacro CURRENT_SAVER "un."
-
-; Removes SCRNSAVE.EXE only while it still names this saver: the user may have chosen another
-; one since. Before the host is deleted: its short path can only be asked of an existing file.
-Function un.ForgetCurrentSaver
-  StrCpy $R2 "$INSTDIR\${HOST_FILE}"
-  Call un.ReadCurrentSaver
-  ${IfThen} $R1 == yes ${|} DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" ${|}
-FunctionEnd

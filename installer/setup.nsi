@@ -2,9 +2,10 @@
 ; user's own programs folder, where the settings file beside them is always writable, and every
 ; registry value it writes is the user's own.
 ;
-; The build passes VERSION, HOST, RENDERER and LAUNCHER (the built programs) with their file
-; names HOST_FILE, RENDERER_FILE and LAUNCHER_FILE, ICON, OUTFILE and the window titles the
-; programs use: RENDERER_WINDOW, SAVER_CAPTION and SETTINGS_CAPTION.
+; The build passes VERSION, PRODUCT and PUBLISHER as the programs' version resources have them,
+; HOST, RENDERER and LAUNCHER (the built programs) with their file names HOST_FILE, RENDERER_FILE
+; and LAUNCHER_FILE, ICON, OUTFILE and the window titles the programs use: RENDERER_WINDOW,
+; SAVER_CAPTION and SETTINGS_CAPTION.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -20,10 +21,14 @@ AllowSkipFiles off
 !include WinMessages.nsh
 !include Sections.nsh
 
-!define PRODUCT "氷花灯"
-!define PUBLISHER "The 氷花灯 developers"
 !define SETTINGS_FILE "氷花灯.ini"
-!define UNINSTALLER_FILE "uninstall.exe"
+; A name of our own: a folder chosen with /D= may hold another program's uninstall.exe, which
+; must neither be overwritten nor deleted. Earlier setups used the common name.
+!define UNINSTALLER_FILE "${PRODUCT}-uninstall.exe"
+!define EARLIER_UNINSTALLER_FILE "uninstall.exe"
+; Program files are moved aside under this suffix before any is deleted, so an uninstall that
+; cannot delete one of them puts the others back and leaves the install whole.
+!define ASIDE_SUFFIX ".uninstalling"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 ; The uninstaller's exit code when a program file could not be deleted.
@@ -66,6 +71,9 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} LegalCopyright "© ${PUBLISHER}"
 Section "!$(SectionPrograms)" SectionPrograms
   SectionIn RO
   Call MakeProgramsReplaceable
+  ; Read before the entry is written anew: whether this folder's uninstall.exe is an earlier
+  ; setup's, known only by the entry naming it.
+  ReadRegStr $R4 HKCU "${UNINSTALL_KEY}" "UninstallString"
   SetOutPath "$INSTDIR"
   ; The settings file is never part of the package, so an earlier install's one stays as it is.
   File "/oname=${HOST_FILE}" "${HOST}"
@@ -76,23 +84,23 @@ Section "!$(SectionPrograms)" SectionPrograms
   CreateShortcut "${SHORTCUT}" "$INSTDIR\${LAUNCHER_FILE}" "" "$INSTDIR\${HOST_FILE}" 0 \
       SW_SHOWNORMAL "" "$(ShortcutDescription)"
   Call WriteUninstallEntry
+  ${If} $R4 == '"$INSTDIR\${EARLIER_UNINSTALLER_FILE}"'
+    Delete "$INSTDIR\${EARLIER_UNINSTALLER_FILE}"
+  ${EndIf}
 SectionEnd
 
 Section "$(SectionCurrentSaver)" SectionCurrentSaver
   Call MakeCurrentSaver
 SectionEnd
 
-; An update leaves alone another saver the user has chosen since; interactively the box is
-; there to tick.
+; An update leaves alone another saver the user has chosen since, and no saver at all: choosing
+; "(None)" in Windows' settings deletes the value. Interactively the box is there to tick.
 Function .onInit
   ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${IfThen} $R2 == "" ${|} Return ${|}
   StrCpy $R2 "$R2\${HOST_FILE}"
   Call ReadCurrentSaver
-  ${If} $R0 != ""
-  ${AndIf} $R1 != yes
-    !insertmacro UnselectSection ${SectionCurrentSaver}
-  ${EndIf}
+  ${IfThen} $R1 != yes ${|} !insertmacro UnselectSection ${SectionCurrentSaver} ${|}
 FunctionEnd
 
 Function WriteUninstallEntry
@@ -109,38 +117,65 @@ Function WriteUninstallEntry
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 FunctionEnd
 
-; Deletes a program file; one that stays is added to the list in $R0, a line each.
-!macro DELETE_PROGRAM_FILE file
-  ClearErrors
-  Delete "$INSTDIR\${file}"
-  ${IfThen} ${Errors} ${|} StrCpy $R0 "$R0$\r$\n$INSTDIR\${file}" ${|}
+; Moves a program file aside; one that cannot be moved (held open without delete sharing) is
+; added to the list in $R0, a line each, and its name to the one in $R6.
+!macro SET_PROGRAM_FILE_ASIDE file
+  ${If} ${FileExists} "$INSTDIR\${file}"
+    ; Only an earlier uninstall that stopped halfway leaves one; it is ours.
+    Delete "$INSTDIR\${file}${ASIDE_SUFFIX}"
+    ClearErrors
+    Rename "$INSTDIR\${file}" "$INSTDIR\${file}${ASIDE_SUFFIX}"
+    ${If} ${Errors}
+      StrCpy $R0 "$R0$\r$\n$INSTDIR\${file}"
+      StrCpy $R6 "$R6 ${file}"
+    ${EndIf}
+  ${EndIf}
 !macroend
 
+!macro PUT_PROGRAM_FILE_BACK file
+  ${If} ${FileExists} "$INSTDIR\${file}${ASIDE_SUFFIX}"
+    Rename "$INSTDIR\${file}${ASIDE_SUFFIX}" "$INSTDIR\${file}"
+  ${EndIf}
+!macroend
+
+; The program files go first, all or none; only then the entries and the current-saver setting
+; that name them, so a failed uninstall leaves an install that works and can be removed again.
 Section "Uninstall"
   Call un.MakeProgramsReplaceable
-  ; Before the host is deleted: its short path can only be asked of an existing file.
-  Call un.ForgetCurrentSaver
+  ; Asked before the host is moved: its short path can only be asked of the file by its name.
+  StrCpy $R2 "$INSTDIR\${HOST_FILE}"
+  Call un.ReadCurrentSaver
+  StrCpy $R5 $R1
   ; A copy installed elsewhere later with /D= took over the entries; they stay with it.
   ReadRegStr $R3 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $R3 == ""
   ${OrIf} $R3 == $INSTDIR
     StrCpy $R3 yes
-    Delete "${SHORTCUT}"
   ${EndIf}
-  ; The flake picture the host writes at every run; the folder goes only if nothing else is in it.
-  Delete "C:\b_lorn\Driftmantle.bmp"
-  RMDir "C:\b_lorn"
   StrCpy $R0 ""
-  !insertmacro DELETE_PROGRAM_FILE "${HOST_FILE}"
-  !insertmacro DELETE_PROGRAM_FILE "${RENDERER_FILE}"
-  !insertmacro DELETE_PROGRAM_FILE "${LAUNCHER_FILE}"
+  StrCpy $R6 ""
+  !insertmacro SET_PROGRAM_FILE_ASIDE "${HOST_FILE}"
+  !insertmacro SET_PROGRAM_FILE_ASIDE "${RENDERER_FILE}"
+  !insertmacro SET_PROGRAM_FILE_ASIDE "${LAUNCHER_FILE}"
   ${If} $R0 != ""
-    ; The uninstaller and its entry stay, so the uninstall can be run again once the file is free.
+    !insertmacro PUT_PROGRAM_FILE_BACK "${HOST_FILE}"
+    !insertmacro PUT_PROGRAM_FILE_BACK "${RENDERER_FILE}"
+    !insertmacro PUT_PROGRAM_FILE_BACK "${LAUNCHER_FILE}"
     DetailPrint "$(ProgramFilesStayed)$R0"
     MessageBox MB_OK|MB_ICONEXCLAMATION "$(ProgramFilesStayed)$R0" /SD IDOK
     SetErrorLevel ${EXIT_PROGRAM_FILES_STAYED}
-    Return
+    ; Ends on the page that says the uninstall did not complete.
+    Abort "$(NotUninstalled)$R6"
   ${EndIf}
+  Delete "$INSTDIR\${HOST_FILE}${ASIDE_SUFFIX}"
+  Delete "$INSTDIR\${RENDERER_FILE}${ASIDE_SUFFIX}"
+  Delete "$INSTDIR\${LAUNCHER_FILE}${ASIDE_SUFFIX}"
+  ; The user may have chosen another saver since; that one stays.
+  ${IfThen} $R5 == yes ${|} DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" ${|}
+  ${IfThen} $R3 == yes ${|} Delete "${SHORTCUT}" ${|}
+  ; The flake picture the host writes at every run; the folder goes only if nothing else is in it.
+  Delete "C:\b_lorn\Driftmantle.bmp"
+  RMDir "C:\b_lorn"
   ${If} ${FileExists} "$INSTDIR\${SETTINGS_FILE}"
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(DeleteSettings)" /SD IDNO IDNO +2
     Delete "$INSTDIR\${SETTINGS_FILE}"

@@ -26,7 +26,8 @@ constexpr COLORREF kDialogBackground = RGB(192, 192, 192);
 constexpr COLORREF kPanelBackground = RGB(224, 224, 224);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-constexpr wchar_t kCreditText[] = L"氷花灯 ScreenSaver  Ver.1.0.0";
+// PRODUCT_VERSION is the build's project version, which the version resources carry too.
+constexpr wchar_t kCreditText[] = L"氷花灯 ScreenSaver  Ver." PRODUCT_VERSION;
 constexpr std::array<const wchar_t*, 3> kSourceNames = {L"なし", L"音楽CD", L"MP3、WAV"};
 
 constexpr wchar_t kFileFilter[] = L"BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";

@@ -2,6 +2,8 @@
 // earlier install, and uninstalled through the entry it leaves in the user's app list.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include <chrono>
 #include <string>
@@ -14,6 +16,7 @@
 #include "message_box.h"
 #include "program_folder.h"
 #include "scoped_handle_win.h"
+#include "settings_launcher.h"
 #include "setup_program.h"
 #include "shell_link.h"
 #include "shipped_names.h"
@@ -32,6 +35,9 @@ constexpr auto kUninstallTimeout = 60s;
 constexpr char kHandEditedSettings[] =
     "; snow with my music\r\n[Section]\r\nBGM\x8B\xE6\x95\xAA= 2\r\n"
     "BGM\xCC\xA7\xB2\xD9=C:\\Music\\snow.mp3\r\n\r\n[Mine]\r\nnote=keep";
+
+// The control that shows the setup pages' status line.
+constexpr int kStatusLineId = 1006;
 
 // A folder the user chose with /D= instead of the default one.
 constexpr wchar_t kChosenParent[] = L"C:\\Savers";
@@ -69,14 +75,25 @@ std::vector<char> Built(const wchar_t* file) {
 
 class SetupTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(PathExists(ExecutableFolder() + L"\\" + kSetupFile)); }
+  // The tests install into the user's real programs folder and remove what is there, so they
+  // stay away from a machine where 氷花灯 was installed before they began. Asked once, before
+  // the first test: what an earlier test of this run left behind must fail, not skip.
+  void SetUp() override {
+    static const bool installedBefore =
+        UserKeyExists(kUninstallKey) || PathExists(InstallFolder()) || PathExists(StartMenuEntry());
+    if (installedBefore) GTEST_SKIP() << "氷花灯 is installed on this machine";
+    ASSERT_TRUE(PathExists(ExecutableFolder() + L"\\" + kSetupFile));
+    skipped_ = false;
+  }
 
   // What a test installed goes again, so the user's own machine is left as it was, even after a
   // failed assertion: then what the uninstaller keeps by design, a settings file in the chosen
   // folder and an uninstaller run in place from the default one, and the folders they held.
   void TearDown() override {
+    if (skipped_) return;
     if (UserKeyExists(kUninstallKey)) RunQuietUninstall();
     DeleteFileW(Installed(kSettingsFile, kChosenFolder).c_str());
+    DeleteFileW(Installed(kEarlierUninstallerFile, kChosenFolder).c_str());
     RemoveDirectoryW(kChosenFolder);
     RemoveDirectoryW(kChosenParent);
     DeleteFileW(Installed(kUninstallerFile).c_str());
@@ -90,6 +107,7 @@ class SetupTest : public ::testing::Test {
     }
   }
 
+  bool skipped_ = true;
   SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
   SavedUserString saverActive_{kDesktopKey, kSaverActive};
 };
@@ -198,23 +216,89 @@ TEST_F(SetupTest, UninstallingAnEarlierCopyLeavesTheLaterCopysEntries) {
   EXPECT_FALSE(PathExists(kChosenFolder));
 }
 
-// An update while this saver is still the current one keeps it so, written anew in the form
-// Windows stores; whichever form the earlier one left.
-TEST_F(SetupTest, AnUpdateKeepsThisSaverCurrent) {
+// Whether setup's pages offer the current-saver option ticked: the state image of the second
+// entry in the components page's list (1 unticked, 2 ticked). Nothing when the page did not show.
+std::optional<int> CurrentSaverOptionState() {
+  const std::wstring folder = ExecutableFolder();
+  const ChildProcess setup = ChildProcess::Start(folder + L"\\" + kSetupFile, L"", folder);
+  const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, setup.id(), kUninstallTimeout);
+  if (pages == nullptr || !PollUntil(kUninstallTimeout, [&] {
+        return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE;
+      })) {
+    return std::nullopt;
+  }
+  PressOk(pages);
+  HWND list = nullptr;
+  PollUntil(kUninstallTimeout, [&] {
+    list = FindWindowExW(FindWindowExW(pages, nullptr, L"#32770", nullptr), nullptr,
+                         L"SysTreeView32", nullptr);
+    return list != nullptr;
+  });
+  std::optional<int> state;
+  if (list != nullptr) {
+    const LPARAM first = SendMessageW(list, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    const LPARAM second = SendMessageW(list, TVM_GETNEXTITEM, TVGN_NEXT, first);
+    state =
+        static_cast<int>(SendMessageW(list, TVM_GETITEMSTATE, second, TVIS_STATEIMAGEMASK) >> 12);
+  }
+  PressBoxButton(pages, IDCANCEL);
+  setup.WaitForExit(kExitTimeout);
+  return state;
+}
+
+// An update keeps the user's choice: this saver, still current in whichever form the earlier
+// setup left, is written anew in the form Windows stores and switched on; "(None)", which
+// deletes the value and switches the saver off, stays none. Interactively the option starts
+// ticked or not to match.
+TEST_F(SetupTest, AnUpdateKeepsTheUsersChoiceOfSaver) {
   ASSERT_EQ(RunSetup(L"/S"), 0u);
-  ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, Installed(kHostFile)));
-  ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
-  ASSERT_EQ(RunSetup(L"/S"), 0u);
-  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), ShortPathOf(Installed(kHostFile)));
-  EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"1");
+  const std::wstring host = Installed(kHostFile);
+  const struct {
+    std::optional<std::wstring> storedBefore;
+    std::optional<std::wstring> storedAfter;
+    const wchar_t* activeAfter;
+    int optionState;
+  } rows[] = {
+      {host, ShortPathOf(host), L"1", 2},
+      {std::nullopt, std::nullopt, L"0", 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(row.storedBefore.value_or(L"(None)")));
+    ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, row.storedBefore));
+    ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
+    EXPECT_EQ(CurrentSaverOptionState(), row.optionState);
+    ASSERT_EQ(RunSetup(L"/S"), 0u);
+    EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), row.storedAfter);
+    EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), row.activeAfter);
+  }
+}
+
+// The status line of the pages' work page: what the last step did, or how the work ended.
+std::wstring StatusLine(HWND pages) {
+  std::wstring text;
+  EnumChildWindows(
+      pages,
+      [](HWND child, LPARAM found) -> BOOL {
+        if (GetDlgCtrlID(child) != kStatusLineId) return TRUE;
+        // WM_GETTEXT itself: GetWindowText reads only a caption from another process's window.
+        wchar_t content[512] = {};
+        SendMessageW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(content));
+        *reinterpret_cast<std::wstring*>(found) = content;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&text));
+  return text;
 }
 
 // A program file the uninstaller cannot delete (held open by something that shares no delete)
-// is named in a box, and the uninstaller and its entry stay, so the uninstall can be run again
-// once the file is free; silently, only the exit code tells. Run in place (_?=) so the exit code
-// is the uninstall's own.
-TEST_F(SetupTest, AnUninstallThatLeavesAProgramFileKeepsItsEntry) {
+// is named in a box and the uninstall ends on a page that says it failed; nothing is removed, not
+// the other programs, the current-saver setting or either entry, so the saver works on and the
+// uninstall can be run again once the file is free. Silently, only the exit code tells. Run in
+// place (_?=) so the exit code is the uninstall's own.
+TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
   ASSERT_EQ(RunSetup(L"/S"), 0u);
+  const std::optional<std::wstring> saver = ReadUserString(kDesktopKey, kCurrentSaver);
+  ASSERT_EQ(saver, ShortPathOf(Installed(kHostFile)));
   {
     const ScopedHandle renderer = HoldFile(Installed(kRendererFile));
     ASSERT_TRUE(renderer.valid());
@@ -231,20 +315,62 @@ TEST_F(SetupTest, AnUninstallThatLeavesAProgramFileKeepsItsEntry) {
     EXPECT_NE(MessageText(box).find(Installed(kRendererFile)), std::wstring::npos)
         << testing::PrintToString(MessageText(box));
     ASSERT_TRUE(PressOk(box));
-    ASSERT_TRUE(PollUntil(kUninstallTimeout, forwardReady));
-    ASSERT_TRUE(PressOk(pages));
+    // A failed run leaves only Cancel to leave the pages by, under a header that says so.
+    const auto cancelReady = [&] { return IsWindowEnabled(GetDlgItem(pages, IDCANCEL)) != FALSE; };
+    ASSERT_TRUE(PollUntil(kUninstallTimeout, cancelReady));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pages, IDOK)));
+    EXPECT_NE(StatusLine(pages).find(kRendererFile), std::wstring::npos)
+        << testing::PrintToString(StatusLine(pages));
+    ASSERT_TRUE(PressBoxButton(pages, IDCANCEL));
     EXPECT_EQ(shown.WaitForExit(kExitTimeout), kUninstallLeftProgramFiles);
 
     const ChildProcess silent =
         ChildProcess::Start(Installed(kUninstallerFile), L"/S " + inPlace, L"");
     EXPECT_EQ(silent.WaitForExit(kUninstallTimeout), kUninstallLeftProgramFiles);
-    EXPECT_TRUE(PathExists(Installed(kRendererFile)));
-    EXPECT_FALSE(PathExists(Installed(kHostFile)));
+    ExpectInstalledProgramsAreTheBuiltOnes();
     EXPECT_TRUE(PathExists(Installed(kUninstallerFile)));
+    EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), saver);
+    EXPECT_TRUE(PathExists(StartMenuEntry()));
     EXPECT_TRUE(UserKeyExists(kUninstallKey));
   }
   ASSERT_TRUE(RunQuietUninstall());
   EXPECT_FALSE(PathExists(InstallFolder()));
+  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), std::nullopt);
+}
+
+std::string FileText(const std::wstring& path) {
+  const std::vector<char> bytes = ReadFileBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// A folder chosen with /D= may hold another program's uninstall.exe. Ours has a name of its own,
+// so that file is neither overwritten by setup nor deleted by our uninstall. An install by an
+// earlier setup, whose entry names its uninstall.exe, moves to the new name, entry and all.
+TEST_F(SetupTest, AnotherProgramsUninstallerIsNeverTakenForOurs) {
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  ASSERT_TRUE(
+      MoveFileW(Installed(kUninstallerFile).c_str(), Installed(kEarlierUninstallerFile).c_str()));
+  const std::wstring earlier = L"\"" + Installed(kEarlierUninstallerFile) + L"\"";
+  ASSERT_TRUE(SetUserString(kUninstallKey, L"UninstallString", earlier));
+  ASSERT_TRUE(SetUserString(kUninstallKey, L"QuietUninstallString", earlier + L" /S"));
+  ASSERT_EQ(RunSetup(L"/S"), 0u);
+  EXPECT_FALSE(PathExists(Installed(kEarlierUninstallerFile)));
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"UninstallString"),
+            L"\"" + Installed(kUninstallerFile) + L"\"");
+  ASSERT_TRUE(RunQuietUninstall());
+
+  CreateDirectoryW(kChosenParent, nullptr);
+  CreateDirectoryW(kChosenFolder, nullptr);
+  const std::string theirs = "another program's uninstaller";
+  const std::wstring theirFile = Installed(kEarlierUninstallerFile, kChosenFolder);
+  WriteFileBytes(theirFile, theirs);
+  ASSERT_EQ(RunSetup(std::wstring(L"/S /D=") + kChosenFolder), 0u);
+  EXPECT_EQ(FileText(theirFile), theirs);
+  EXPECT_EQ(ReadUserString(kUninstallKey, L"UninstallString"),
+            L"\"" + Installed(kUninstallerFile, kChosenFolder) + L"\"");
+  ASSERT_TRUE(RunQuietUninstall());
+  EXPECT_EQ(FileText(theirFile), theirs);
+  EXPECT_FALSE(PathExists(Installed(kHostFile, kChosenFolder)));
 }
 
 // A copy that setup cannot end, as the preview in the display settings, holds the programs: a
@@ -268,26 +394,61 @@ TEST_F(SetupTest, ProgramsInUseAreLeftWholeUntilTheyComeFree) {
   ExpectInstalledProgramsAreTheBuiltOnes();
 }
 
-// What the current saver names when the uninstaller runs.
-enum class StoredSaver { AsInstalled, LongForm, Another };
+// What the current saver names when the Start-menu entry and then the uninstaller run.
+enum class StoredSaver { AsInstalled, LongForm, LongFormOtherCase, Another, None };
 
-// Checked after every uninstall: the programs, the uninstaller, the Start-menu entry, the
-// uninstall entry, the working picture and its folder are gone; the current saver is removed only
-// while it names this one, in either path form; the settings file is kept, and the program folder
+struct StoredSaverRow {
+  StoredSaver stored;
+  // Whether this is the current saver: the launcher does not ask, and the uninstall removes it.
+  bool ours;
+};
+
+std::optional<std::wstring> StoredValue(StoredSaver stored) {
+  std::wstring host = Installed(kHostFile);
+  switch (stored) {
+    case StoredSaver::AsInstalled:
+      return ShortPathOf(host);
+    case StoredSaver::LongForm:
+      return host;
+    case StoredSaver::LongFormOtherCase:
+      CharUpperBuffW(host.data(), static_cast<DWORD>(host.size()));
+      return host;
+    case StoredSaver::Another:
+      return L"C:\\Savers\\other.scr";
+    case StoredSaver::None:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+// The launcher and the uninstaller decide alike whether the stored value names this saver, in
+// whichever form it is stored. After every uninstall: the programs, the uninstaller, the
+// Start-menu entry, the uninstall entry, the working picture and its folder are gone; the current
+// saver is removed only while it names this one; the settings file is kept, and the program folder
 // with it.
 TEST_F(SetupTest, SilentUninstallLeavesNothingOfOursBehind) {
-  const std::wstring anotherSaver = L"C:\\Savers\\other.scr";
-  for (const StoredSaver stored :
-       {StoredSaver::AsInstalled, StoredSaver::LongForm, StoredSaver::Another}) {
-    SCOPED_TRACE(static_cast<int>(stored));
+  const StoredSaverRow rows[] = {{StoredSaver::AsInstalled, true},
+                                 {StoredSaver::LongForm, true},
+                                 {StoredSaver::LongFormOtherCase, true},
+                                 {StoredSaver::Another, false},
+                                 {StoredSaver::None, false}};
+  for (const StoredSaverRow& row : rows) {
+    SCOPED_TRACE(static_cast<int>(row.stored));
     // One round keeps a settings file, the others show the program folder going too.
-    const bool withSettings = stored == StoredSaver::AsInstalled;
+    const bool withSettings = row.stored == StoredSaver::AsInstalled;
     ASSERT_EQ(RunSetup(L"/S"), 0u);
     if (withSettings) WriteFileBytes(Installed(kSettingsFile), kHandEditedSettings);
-    if (stored == StoredSaver::LongForm) {
-      ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, Installed(kHostFile)));
-    } else if (stored == StoredSaver::Another) {
-      ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, anotherSaver));
+    const std::optional<std::wstring> stored = StoredValue(row.stored);
+    ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, stored));
+    {
+      const ChildProcess launcher = StartLauncher(InstallFolder());
+      const HWND question = LauncherQuestion(launcher, kRendererTimeout);
+      EXPECT_EQ(question == nullptr, row.ours);
+      if (question != nullptr) {
+        ASSERT_TRUE(PressBoxButton(question, IDNO));
+      }
+      EXPECT_TRUE(SettingsDialogOpensAndCloses(kRendererTimeout));
+      EXPECT_EQ(launcher.WaitForExit(kExitTimeout), 0u);
     }
     CreateDirectoryW(kWorkingFolder, nullptr);
     WriteFileBytes(kWorkingBitmap, "the flake picture of the last run");
@@ -299,12 +460,7 @@ TEST_F(SetupTest, SilentUninstallLeavesNothingOfOursBehind) {
     EXPECT_FALSE(PathExists(StartMenuEntry()));
     EXPECT_FALSE(PathExists(kWorkingBitmap));
     EXPECT_FALSE(PathExists(kWorkingFolder));
-    const std::optional<std::wstring> saverAfter = ReadUserString(kDesktopKey, kCurrentSaver);
-    if (stored == StoredSaver::Another) {
-      EXPECT_EQ(saverAfter, anotherSaver);
-    } else {
-      EXPECT_EQ(saverAfter, std::nullopt);
-    }
+    EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), row.ours ? std::nullopt : stored);
     if (withSettings) {
       const std::vector<char> settings = ReadFileBytes(Installed(kSettingsFile));
       EXPECT_EQ(std::string(settings.begin(), settings.end()), kHandEditedSettings);

@@ -29,8 +29,9 @@ std::wstring MessageText(HWND box) {
   return text;
 }
 
-bool PressOk(HWND box) {
-  const HWND ok = GetDlgItem(box, IDOK);
-  if (ok == nullptr) return false;
-  return PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+bool PressBoxButton(HWND box, int id) {
+  const HWND button = GetDlgItem(box, id);
+  if (button == nullptr) return false;
+  return PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(button));
 }

@@ -12,5 +12,7 @@ HWND WaitForMessageBox(const wchar_t* title, DWORD processId, std::chrono::milli
 // The text a message box shows: the first static control with text in it.
 std::wstring MessageText(HWND box);
 
-// Presses the box's OK button the way a click does. False when the box has no OK button.
-bool PressOk(HWND box);
+// Presses the box's button with this id (IDOK, IDYES, IDNO) the way a click does. False when the
+// box has no such button.
+bool PressBoxButton(HWND box, int id);
+inline bool PressOk(HWND box) { return PressBoxButton(box, IDOK); }

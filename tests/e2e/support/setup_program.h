@@ -12,7 +12,9 @@ inline constexpr wchar_t kUninstallKey[] =
 inline constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 inline constexpr wchar_t kCurrentSaver[] = L"SCRNSAVE.EXE";
 inline constexpr wchar_t kSaverActive[] = L"ScreenSaveActive";
-inline constexpr wchar_t kUninstallerFile[] = L"uninstall.exe";
+inline constexpr wchar_t kUninstallerFile[] = L"氷花灯-uninstall.exe";
+// The name earlier setups gave the uninstaller, and many other programs give theirs.
+inline constexpr wchar_t kEarlierUninstallerFile[] = L"uninstall.exe";
 // The program the Start-menu entry starts; it opens the settings.
 inline constexpr wchar_t kLauncherFile[] = L"氷花灯の設定.exe";
 // The uninstaller's exit code when a program file could not be deleted.

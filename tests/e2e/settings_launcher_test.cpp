@@ -1,0 +1,89 @@
+// The Start-menu entry's program, started from a program folder as the entry starts it, with the
+// user's current screen saver set the ways Windows' own settings leave it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "message_box.h"
+#include "program_folder.h"
+#include "settings_launcher.h"
+#include "setup_program.h"
+#include "shipped_names.h"
+#include "user_registry.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kTimeout = 20s;
+constexpr wchar_t kAnotherSaver[] = L"C:\\Savers\\other.scr";
+
+class SettingsLauncherTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.created());
+    for (const wchar_t* program : {kHostFile, kRendererFile, kLauncherFile}) {
+      ASSERT_EQ(folder_.Install(program), static_cast<DWORD>(ERROR_SUCCESS));
+    }
+  }
+  // Yes switches the saver on in the running session too; the registry values are put back
+  // after this.
+  void TearDown() override {
+    SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, sessionSwitch_, nullptr, 0);
+  }
+
+  // Starts the launcher, expects its question, which names the saver in the language of the
+  // user's interface, gives the answer, and expects the settings dialog to open after it.
+  void AnswerQuestion(int answer) {
+    const ChildProcess launcher = StartLauncher(folder_.path());
+    const HWND box = LauncherQuestion(launcher, kTimeout);
+    ASSERT_NE(box, nullptr);
+    const std::wstring text = MessageText(box);
+    EXPECT_NE(text.find(L"氷花灯"), std::wstring::npos);
+    const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+    EXPECT_NE(text.find(japanese ? L"スクリーンセーバー" : L"screen saver"), std::wstring::npos)
+        << testing::PrintToString(text);
+    EXPECT_NE(GetDlgItem(box, answer == IDYES ? IDNO : IDYES), nullptr);
+    ASSERT_TRUE(PressBoxButton(box, answer));
+    EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
+    EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
+  }
+
+  static BOOL SessionSwitch() {
+    BOOL active = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    return active;
+  }
+
+  ProgramFolder folder_;
+  const BOOL sessionSwitch_ = SessionSwitch();
+  SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
+  SavedUserString saverActive_{kDesktopKey, kSaverActive};
+};
+
+// Another saver chosen: asked, and Yes makes this one current in the form setup writes, switched
+// on; once current, no question. The settings dialog opens either way.
+TEST_F(SettingsLauncherTest, YesMakesItTheCurrentSaverAgain) {
+  ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, kAnotherSaver));
+  ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
+  AnswerQuestion(IDYES);
+  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), ShortPathOf(folder_.PathOf(kHostFile)));
+  EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"1");
+
+  const ChildProcess again = StartLauncher(folder_.path());
+  EXPECT_EQ(LauncherQuestion(again, kTimeout), nullptr);
+  EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
+}
+
+// "(None)" chosen: asked, and No leaves the user's choice exactly as it was.
+TEST_F(SettingsLauncherTest, NoLeavesNoSaverChosen) {
+  ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, std::nullopt));
+  ASSERT_TRUE(SetUserString(kDesktopKey, kSaverActive, L"0"));
+  AnswerQuestion(IDNO);
+  EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), std::nullopt);
+  EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"0");
+}
+
+}  // namespace

@@ -3,8 +3,10 @@
 #include "forms/gdi_objects_win.h"
 
 void ShapeControl::Draw(HDC surface) const {
-  const OwnedBrush brush(CreateSolidBrush(borderColour_));
-  if (brush) FrameRect(surface, &bounds_, brush.get());
+  const EdgeRect outer = ScaleBounds(design_.left, design_.top, design_.right - design_.left,
+                                     design_.bottom - design_.top, dpi_);
+  for (const EdgeRect& side : FrameSides(outer, 1, dpi_))
+    FillSolid(surface, {side.left, side.top, side.right, side.bottom}, borderColour_);
 }
 
 PictureBox::PictureBox() : ChildControl(L"DriftmantlePictureBox") {}

@@ -135,7 +135,7 @@ void SettingsDialog::OnDpiChanged(int dpi, const RECT& suggested) {
   for (Label* label : labels_) label->SetDpi(dpi_);
   for (CommandButton* button : {&Cmd_File, &Cmd_Set, &Cmd_Can}) button->SetDpi(dpi_);
   BGM_Repeat.LayOut(Scaled(kRepeatBoxBounds), dpi_);
-  captionFrame_.Place(Scaled(kCaptionFrameBounds));
+  captionFrame_.SetDpi(dpi_);
   ShowChosenSource();
   ShowKeepMode();
   TilePanel(Pic_C);
@@ -216,7 +216,8 @@ void SettingsDialog::CreateControls() {
 
 void SettingsDialog::CreatePanelControls() {
   HWND panel = Pic_C.window();
-  captionFrame_.Place(Scaled(kCaptionFrameBounds));
+  captionFrame_.Place(kCaptionFrameBounds);
+  captionFrame_.SetDpi(dpi_);
   Pic_C.Hold(captionFrame_);
   CreateLabel(bgmCaption_, panel, Bounds(20, 24, 111, 13));
   bgmCaption_.SetAlignment(TextAlignment::Centre);

@@ -14,3 +14,10 @@ int SystemMetricForDpi(int index, int dpi);
 
 // The size of a window with this style whose client area has the given size, at dpi.
 SIZE WindowSizeForClient(SIZE client, DWORD style, int dpi);
+
+// The awareness of monitor resolutions a window was made with; null where the system cannot
+// tell.
+DPI_AWARENESS_CONTEXT WindowDpiAwareness(HWND window);
+// Sets the awareness the windows this thread makes from now get; returns the one it had, null
+// where it cannot be set.
+DPI_AWARENESS_CONTEXT SetThreadDpiAwareness(DPI_AWARENESS_CONTEXT awareness);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "dib_section_win.h"
 #include "forms/application_win.h"
 #include "forms/form_timer_win.h"
 #include "forms/form_win.h"
@@ -168,20 +169,13 @@ TEST(FormTimers, TickThroughTheQueueOnlyWhileOnAndSurviveAPeriodChange) {
 
 // A 4 x 3 picture of distinct colours, as a DIB section the test knows byte for byte.
 Picture PatternPicture(COLORREF (&colours)[3][4]) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = 4;
-  info.bmiHeader.biHeight = -3;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateTopDownSection(4, 3, &bits);
   auto* pixels = static_cast<DWORD*>(bits);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 4; ++x) {
       colours[y][x] = RGB(40 * x + 20, 60 * y + 30, 200 - 30 * x);
-      pixels[y * 4 + x] = (GetRValue(colours[y][x]) << 16) | (GetGValue(colours[y][x]) << 8) |
-                          GetBValue(colours[y][x]);
+      pixels[y * 4 + x] = SwapRedAndBlue(colours[y][x]);
     }
   }
   return Picture(bitmap);

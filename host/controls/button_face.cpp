@@ -87,7 +87,7 @@ GradientVertices FillGradient(PixelSize face, bool reversed) {
 CaptionBox PlaceCaption(PixelSize face, int dpi) {
   const double height = PixelsToTwips(face.height, dpi);
   return {0, (height - kCaptionHeightTwips - kCaptionLiftTwips) / 2.0,
-          static_cast<int>(std::lround(PixelsToTwips(face.width, dpi)))};
+          static_cast<int>(std::lround(PixelsToTwips(face.width, dpi))), dpi};
 }
 
 ButtonFont DesignFont() { return FormFont(); }

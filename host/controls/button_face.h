@@ -87,6 +87,7 @@ struct CaptionBox {
   int leftTwips = 0;
   double topTwips = 0.0;
   int widthTwips = 0;
+  int dpi = kDesignDpi;  // of the twips' conversion to pixels
   bool operator==(const CaptionBox&) const = default;
 };
 
@@ -101,6 +102,7 @@ struct FaceComposition {
   bool gradientReversed = false;
   GradientVertices vertices{};
   std::vector<FacePiece> pieces;
+  int dpi = kDesignDpi;  // the face image's
 };
 
 // The caption's font.

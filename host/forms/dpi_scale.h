@@ -20,8 +20,19 @@ struct EdgeRect {
   bool operator==(const EdgeRect&) const = default;
 };
 
+// A rectangle of a 96-dpi layout by its top left and size, as layouts are written.
+struct DesignRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // A rectangle given at 96 dpi by its top left and size, with its four edges at dpi.
 EdgeRect ScaleBounds(int left, int top, int width, int height, int dpi);
+inline EdgeRect ScaleBounds(const DesignRect& design, int dpi) {
+  return ScaleBounds(design.left, design.top, design.width, design.height, dpi);
+}
 
 // The four sides of a frame thickness pixels wide at 96 dpi, drawn inside outer (already at dpi):
 // top, right, bottom, left. Each side is as thick as its opposite, and they do not overlap.

@@ -13,9 +13,14 @@ PictureBox::PictureBox() : ChildControl(L"DriftmantlePictureBox") {}
 
 HDC PictureBox::Canvas() { return canvas_.Fit(ClientSize(), backColour()); }
 
-void PictureBox::Hold(const ShapeControl& shape) {
+void PictureBox::Hold(ShapeControl& shape) {
+  shape.SetDpi(dpi());
   shapes_.push_back(&shape);
   Repaint();
+}
+
+void PictureBox::OnDpiChanged(int dpi) {
+  for (ShapeControl* shape : shapes_) shape->SetDpi(dpi);
 }
 
 void PictureBox::Paint(HDC surface, SIZE) {

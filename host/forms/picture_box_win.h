@@ -13,7 +13,7 @@
 // draws it over its picture, so transparent controls on top still show it.
 class ShapeControl {
  public:
-  // The rectangle in the 96-dpi layout of the box that holds it.
+  // The rectangle in the 96-dpi layout of the box that holds it; the box tells it the dpi.
   void Place(RECT design) { design_ = design; }
   void SetDpi(int dpi) { dpi_ = dpi; }
   void Draw(HDC surface) const;
@@ -34,13 +34,14 @@ class PictureBox final : public ChildControl {
   HDC Canvas();
   // Shows what was drawn on the canvas.
   void Refresh() { Repaint(); }
-  // The shape is drawn over the picture from now on; it must outlive the box.
-  void Hold(const ShapeControl& shape);
+  // The shape is drawn over the picture from now on, at the box's dpi; it must outlive the box.
+  void Hold(ShapeControl& shape);
 
  protected:
   void Paint(HDC surface, SIZE size) override;
+  void OnDpiChanged(int dpi) override;
 
  private:
   PersistentImage canvas_;
-  std::vector<const ShapeControl*> shapes_;
+  std::vector<ShapeControl*> shapes_;
 };

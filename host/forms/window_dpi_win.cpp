@@ -1,5 +1,6 @@
 #include "forms/window_dpi_win.h"
 
+#include "forms/dpi_scale.h"
 #include "forms/gdi_objects_win.h"
 
 namespace {
@@ -24,6 +25,11 @@ int SystemDpi() {
 }
 
 }  // namespace
+
+RECT ScaledRect(const RECT& design, int dpi) {
+  return {ScaleEdge(design.left, dpi), ScaleEdge(design.top, dpi), ScaleEdge(design.right, dpi),
+          ScaleEdge(design.bottom, dpi)};
+}
 
 int WindowDpi(HWND window) {
   static const auto call = User32Call<GetDpiForWindowCall>("GetDpiForWindow");

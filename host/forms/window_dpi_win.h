@@ -6,6 +6,9 @@
 // per-monitor calls came with Windows 10; where they are missing, the system's one resolution
 // serves every monitor.
 
+// A rectangle of a 96-dpi layout at dpi, each edge scaled.
+RECT ScaledRect(const RECT& design, int dpi);
+
 // The dots per inch of the monitor the window is on.
 int WindowDpi(HWND window);
 

@@ -10,6 +10,7 @@
 #include "bitmap_header.h"
 #include "bitmap_rows.h"
 #include "controls/face_art.h"
+#include "settings_dialog/dialog_layout.h"
 #include "settings_dialog/mark_art.h"
 
 namespace {
@@ -101,14 +102,12 @@ void ExpectWholeEvenRing(const std::vector<PixelRect>& p, PixelSize whole) {
 // file button on the panel) get a border whose pieces meet and are even, each read from inside
 // its picture.
 TEST(DrawnPictures, FacePiecesMeetAndStayInsideTheirPictureAtEveryDpi) {
-  struct Button {
-    int left, top, width, height;
-  };
-  constexpr Button kButtons[] = {{316, 200, 81, 25}, {400, 200, 81, 25}, {40, 112, 29, 25}};
+  const DesignRect buttons[] = {kDialogLayout.setButton, kDialogLayout.cancelButton,
+                                kDialogLayout.fileButton};
   for (int dpi = 96; dpi <= 480; ++dpi) {
     const PixelSize picture = FaceImageSize(dpi);
-    for (const Button& b : kButtons) {
-      const EdgeRect at = ScaleBounds(b.left, b.top, b.width, b.height, dpi);
+    for (const DesignRect& button : buttons) {
+      const EdgeRect at = ScaleBounds(button, dpi);
       const PixelSize face{at.right - at.left, at.bottom - at.top};
       SCOPED_TRACE(testing::Message() << dpi << " dpi, " << face.width << " x " << face.height);
       const std::vector<FacePiece> pieces = FacePieces(face, dpi);
@@ -159,7 +158,7 @@ TEST(DrawnPictures, RingsAndMarksMirrorAtTheOfferedScales) {
       EXPECT_EQ(mark.At(markFrame - 1, mark.height / 2), ArtColour(128, 128, 128));
       EXPECT_EQ(mark.At(markFrame, mark.height / 2), ArtColour(255, 255, 255));
     }
-    const EdgeRect outer = ScaleBounds(20, 20, 113, 21, dpi);
+    const EdgeRect outer = ScaleBounds(kDialogLayout.captionFrame, dpi);
     const std::array<EdgeRect, 4> sides = FrameSides(outer, 1, dpi);
     const int thickness = sides[0].bottom - sides[0].top;
     EXPECT_EQ(thickness, ScaleEdge(1, dpi));

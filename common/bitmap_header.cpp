@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "bitmap_rows.h"
+#include "little_endian.h"
 
 namespace {
 
@@ -19,43 +20,34 @@ bool Has(Bytes file, std::size_t offset, std::size_t count) {
   return offset <= file.size() && count <= file.size() - offset;
 }
 
-std::uint16_t U16(Bytes file, std::size_t offset) {
-  return static_cast<std::uint16_t>(file[offset] | (file[offset + 1] << 8));
-}
-
-std::uint32_t U32(Bytes file, std::size_t offset) {
-  return static_cast<std::uint32_t>(U16(file, offset)) |
-         (static_cast<std::uint32_t>(U16(file, offset + 2)) << 16);
-}
-
 std::int32_t I32(Bytes file, std::size_t offset) {
-  return static_cast<std::int32_t>(U32(file, offset));
+  return static_cast<std::int32_t>(ReadLittle32(file, offset));
 }
 
 // The old core header has 16-bit sizes, read without sign, and no compression.
 InfoHeader ReadCoreHeader(Bytes file, std::size_t start) {
   InfoHeader header;
   header.size = kInfoHeaderBytes;
-  header.width = U16(file, start + 4);
-  header.height = U16(file, start + 6);
-  header.planes = U16(file, start + 8);
-  header.bitsPerPixel = U16(file, start + 10);
+  header.width = ReadLittle16(file, start + 4);
+  header.height = ReadLittle16(file, start + 6);
+  header.planes = ReadLittle16(file, start + 8);
+  header.bitsPerPixel = ReadLittle16(file, start + 10);
   return header;
 }
 
 InfoHeader ReadInfoHeader(Bytes file, std::size_t start) {
   InfoHeader header;
-  header.size = U32(file, start);
+  header.size = ReadLittle32(file, start);
   header.width = I32(file, start + 4);
   header.height = I32(file, start + 8);
-  header.planes = U16(file, start + 12);
-  header.bitsPerPixel = U16(file, start + 14);
-  header.compression = U32(file, start + 16);
-  header.imageSize = U32(file, start + 20);
+  header.planes = ReadLittle16(file, start + 12);
+  header.bitsPerPixel = ReadLittle16(file, start + 14);
+  header.compression = ReadLittle32(file, start + 16);
+  header.imageSize = ReadLittle32(file, start + 20);
   header.xPixelsPerMetre = I32(file, start + 24);
   header.yPixelsPerMetre = I32(file, start + 28);
-  header.coloursUsed = U32(file, start + 32);
-  header.coloursImportant = U32(file, start + 36);
+  header.coloursUsed = ReadLittle32(file, start + 32);
+  header.coloursImportant = ReadLittle32(file, start + 36);
   return header;
 }
 
@@ -166,7 +158,7 @@ BitmapParse ParseBitmap(Bytes file) {
   layout.hasFileHeader = file.size() >= 2 && file[0] == 'B' && file[1] == 'M';
   const std::size_t headerStart = layout.hasFileHeader ? kFileHeaderBytes : 0;
   if (!Has(file, headerStart, sizeof(std::uint32_t))) return result;
-  layout.headerSize = U32(file, headerStart);
+  layout.headerSize = ReadLittle32(file, headerStart);
   if (layout.headerSize != kCoreHeaderBytes && layout.headerSize != kInfoHeaderBytes) {
     result.fault = BitmapFault::kUnknownFormat;
     return result;
@@ -183,8 +175,8 @@ BitmapParse ParseBitmap(Bytes file) {
       CountPaletteColours(layout.headerSize, header.bitsPerPixel, header.coloursUsed);
   const std::size_t tableStart = headerStart + layout.headerSize;
   if (!ReadColourEntries(file, tableStart, layout)) return result;
-  const std::size_t pixelOffset =
-      layout.hasFileHeader ? U32(file, kPixelOffsetField) : tableStart + ColourTableBytes(layout);
+  const std::size_t pixelOffset = layout.hasFileHeader ? ReadLittle32(file, kPixelOffsetField)
+                                                       : tableStart + ColourTableBytes(layout);
   if (!LocatePixels(file, pixelOffset, layout)) return result;
   // The conversion reads exactly the checked bytes and exactly the entries that were copied.
   header.imageSize = static_cast<std::uint32_t>(layout.pixelLength);

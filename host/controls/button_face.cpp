@@ -6,47 +6,26 @@
 
 namespace {
 
-// The face images measure 960 x 375 twips: 60-twip corners around an 840 x 255 inner part.
-constexpr int kCornerTwips = 60;
-constexpr int kInnerWidthTwips = 840;
-constexpr int kInnerHeightTwips = 255;
-constexpr int kFarColumnTwips = kCornerTwips + kInnerWidthTwips;  // 900
-constexpr int kFarRowTwips = kCornerTwips + kInnerHeightTwips;    // 315
-// Several pieces sit one twip in; that is below a pixel and vanishes in the conversion.
-constexpr int kNudgeTwips = 1;
+// The face images' border ring, 60 twips at 96 dpi; the pieces' one-twip nudges into the picture
+// are below a pixel and vanish.
+constexpr int kCornerPixels = 4;
 // The caption is lifted by half of this above the vertical centre.
 constexpr int kCaptionLiftTwips = 20;
 
-// Fractions of a twip arise at dots per inch that do not divide 1440.
-struct TwipsRect {
-  double x, y, width, height;
-};
+// Where a length is cut into its near corner, its run and its far corner: the far corner is
+// measured from the far end, so it is as thick as the near one and every cut is shared by the
+// two pieces on either side of it.
+std::array<int, 4> Cuts(int length, int corner) { return {0, corner, length - corner, length}; }
 
-struct TwipsPiece {
-  TwipsRect source;
-  TwipsRect destination;
-};
-
-std::array<TwipsPiece, 8> TwipsPieces(double width, double height) {
-  constexpr double c = kCornerTwips, n = kNudgeTwips;
-  const double right = width - c, bottom = height - c;
-  const double across = width - 2 * c, down = height - 2 * c;
-  return {{
-      {{0, 0, c, c}, {n, n, c, c}},
-      {{c, n, kInnerWidthTwips, c}, {c, n, across, c}},
-      {{kFarColumnTwips, n, c, c}, {right, n, c, c}},
-      {{kFarColumnTwips, c, c, kInnerHeightTwips}, {right, c, c, down}},
-      {{kFarColumnTwips, kFarRowTwips, c, c}, {right, bottom, c, c}},
-      {{c, kFarRowTwips, kInnerWidthTwips, c}, {c, bottom, across, c}},
-      {{0, kFarRowTwips, c, c}, {n, bottom, c, c}},
-      {{n, c, c, kInnerHeightTwips}, {n, c, c, down}},
-  }};
+PixelRect Cell(const std::array<int, 4>& across, const std::array<int, 4>& down, int column,
+               int row) {
+  return {across[column], down[row], across[column + 1] - across[column],
+          down[row + 1] - down[row]};
 }
 
-PixelRect ToPixels(const TwipsRect& r, int dpi) {
-  return {TwipsToPixels(r.x, dpi), TwipsToPixels(r.y, dpi), TwipsToPixels(r.width, dpi),
-          TwipsToPixels(r.height, dpi)};
-}
+// The eight ring cells of the three-by-three cut, clockwise from the top left (column, row).
+constexpr std::array<std::array<int, 2>, 8> kRingCells = {
+    {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}}};
 
 // Upper-case hex digits, at least six of them.
 std::wstring SixHexDigits(std::uint32_t value) {
@@ -64,13 +43,21 @@ std::uint16_t Channel(std::wstring_view pair) {
 
 }  // namespace
 
+PixelSize FaceImageSize(int dpi) {
+  return {ScaleEdge(kFaceImageWidthPixels, dpi), ScaleEdge(kFaceImageHeightPixels, dpi)};
+}
+
 std::vector<FacePiece> FacePieces(PixelSize face, int dpi) {
+  const int corner = ScaleEdge(kCornerPixels, dpi);
+  const PixelSize image = FaceImageSize(dpi);
+  const auto fromAcross = Cuts(image.width, corner), fromDown = Cuts(image.height, corner);
+  const auto toAcross = Cuts(face.width, corner), toDown = Cuts(face.height, corner);
   std::vector<FacePiece> pieces;
-  for (const TwipsPiece& piece :
-       TwipsPieces(PixelsToTwips(face.width, dpi), PixelsToTwips(face.height, dpi))) {
-    const FacePiece converted{ToPixels(piece.source, dpi), ToPixels(piece.destination, dpi)};
-    if (converted.destination.width <= 0 || converted.destination.height <= 0) continue;
-    pieces.push_back(converted);
+  for (const auto& [column, row] : kRingCells) {
+    const FacePiece piece{Cell(fromAcross, fromDown, column, row),
+                          Cell(toAcross, toDown, column, row)};
+    if (piece.destination.width <= 0 || piece.destination.height <= 0) continue;
+    pieces.push_back(piece);
   }
   return pieces;
 }
@@ -100,7 +87,7 @@ GradientVertices FillGradient(PixelSize face, bool reversed) {
 CaptionBox PlaceCaption(PixelSize face, int dpi) {
   const double height = PixelsToTwips(face.height, dpi);
   return {0, (height - kCaptionHeightTwips - kCaptionLiftTwips) / 2.0,
-          static_cast<int>(std::lround(PixelsToTwips(face.width, dpi)))};
+          static_cast<int>(std::lround(PixelsToTwips(face.width, dpi))), dpi};
 }
 
 ButtonFont DesignFont() { return FormFont(); }

@@ -36,6 +36,9 @@ struct PixelRect {
   bool operator==(const PixelRect&) const = default;
 };
 
+// The face image's size at dpi, each edge scaled.
+PixelSize FaceImageSize(int dpi);
+
 // One border piece: a part of the face image stretched into a part of the face.
 struct FacePiece {
   PixelRect source;
@@ -44,9 +47,10 @@ struct FacePiece {
 };
 
 // The border ring for a face of the given size, in drawing order (corners and edges clockwise
-// from the top left). An edge whose length comes out zero or negative, on a face narrower or
-// lower than two corners, is left out rather than drawn mirrored. The face and its image are
-// both at dpi.
+// from the top left). The pieces are placed by their edges, each shared with the next piece, so
+// they meet at every scale; the far corners are as thick as the near ones. An edge whose length
+// comes out zero or negative, on a face narrower or lower than two corners, is left out rather
+// than drawn mirrored. The face and its image are both at dpi.
 std::vector<FacePiece> FacePieces(PixelSize face, int dpi = kDesignDpi);
 
 // A vertex of the gradient layer in the layout the system's gradient fill takes: 16-bit channels
@@ -83,6 +87,7 @@ struct CaptionBox {
   int leftTwips = 0;
   double topTwips = 0.0;
   int widthTwips = 0;
+  int dpi = kDesignDpi;  // of the twips' conversion to pixels
   bool operator==(const CaptionBox&) const = default;
 };
 
@@ -97,6 +102,7 @@ struct FaceComposition {
   bool gradientReversed = false;
   GradientVertices vertices{};
   std::vector<FacePiece> pieces;
+  int dpi = kDesignDpi;  // the face image's
 };
 
 // The caption's font.

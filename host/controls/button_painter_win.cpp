@@ -18,7 +18,7 @@ void ButtonPainter::Compose(const FaceComposition& face) {
   if (dc == nullptr) throw std::runtime_error("no surface for the button face");
   bool composed = ClearFace(dc, size, FaceBackground());
   composed &= FillFaceGradient(dc, face.vertices);
-  composed &= DrawBorderPieces(dc, FacePicture(face.image, dpi_), face.pieces);
+  composed &= DrawBorderPieces(dc, FacePicture(face.image, face.dpi), face.pieces);
   if (background_ == BackgroundStyle::Opaque) window_.Repaint();
   if (!composed) throw std::runtime_error("button face drawn in part");
 }
@@ -60,8 +60,7 @@ void ButtonPainter::Draw(HDC dc) const {
   caption_.Draw(dc);
 }
 
-void ButtonPainter::SetDpi(int dpi) {
-  dpi_ = dpi;
+void ButtonPainter::SetCaptionDpi(int dpi) {
   caption_.SetDpi(dpi);
   CaptionChanged();
 }

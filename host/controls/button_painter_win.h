@@ -23,8 +23,9 @@ class ButtonPainter final : public ButtonFace {
 
   // For the window's paint: the last composed face when opaque, then the caption.
   void Draw(HDC dc) const;
-  // Faces and caption from now on for a monitor of these dots per inch.
-  void SetDpi(int dpi);
+  // The caption's font from now on for a monitor of these dots per inch; the faces and the
+  // caption's place come with their own.
+  void SetCaptionDpi(int dpi);
 
  private:
   // The caption shows its change at the window's next paint.
@@ -33,6 +34,5 @@ class ButtonPainter final : public ButtonFace {
   ChildControl& window_;
   PersistentImage face_;
   CaptionLabel caption_;
-  int dpi_ = kDesignDpi;
   BackgroundStyle background_ = BackgroundStyle::Opaque;
 };

@@ -10,29 +10,11 @@ constexpr UINT kTextFormat = DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
 
 }  // namespace
 
-CaptionLabel::CaptionLabel() { SetFont(DesignFont()); }
-
-bool CaptionLabel::SetFont(const ButtonFont& font) {
-  OwnedFont created = CreateFontForDpi(font, dpi_);
-  if (!created) return false;
-  font_ = std::move(created);
-  description_ = font;
-  return true;
-}
-
-bool CaptionLabel::SetDpi(int dpi) {
-  OwnedFont created = CreateFontForDpi(description_, dpi);
-  if (!created) return false;
-  font_ = std::move(created);
-  dpi_ = dpi;
-  return true;
-}
-
 void CaptionLabel::Place(const CaptionBox& box) {
-  const LONG left = TwipsToPixels(box.leftTwips, dpi_);
-  const LONG top = TwipsToPixels(box.topTwips, dpi_);
-  box_ = {left, top, left + TwipsToPixels(box.widthTwips, dpi_),
-          top + TwipsToPixels(kCaptionHeightTwips, dpi_)};
+  const LONG left = TwipsToPixels(box.leftTwips, box.dpi);
+  const LONG top = TwipsToPixels(box.topTwips, box.dpi);
+  box_ = {left, top, left + TwipsToPixels(box.widthTwips, box.dpi),
+          top + TwipsToPixels(kCaptionHeightTwips, box.dpi)};
 }
 
 void CaptionLabel::Draw(HDC dc) const {

@@ -11,14 +11,12 @@
 // It keeps what it is told and draws it on demand, over whatever lies below.
 class CaptionLabel {
  public:
-  CaptionLabel();
-
   const std::wstring& text() const { return text_; }
   void SetText(const std::wstring& text) { text_ = text; }
   // False, keeping the previous font, when the system refuses the new one.
-  bool SetFont(const ButtonFont& font);
-  // The font made again for the dots per inch of the button's monitor; places are given at it.
-  bool SetDpi(int dpi);
+  bool SetFont(const ButtonFont& font) { return font_.Set(font); }
+  // The font made again for the dots per inch of the button's monitor.
+  void SetDpi(int dpi) { font_.SetDpi(dpi); }
   void SetColour(COLORREF colour) { colour_ = colour; }
   void SetLook(CaptionLook look) { look_ = look; }
   void Place(const CaptionBox& box);
@@ -29,9 +27,7 @@ class CaptionLabel {
   void DrawGreyed(HDC dc) const;
 
   std::wstring text_;
-  ButtonFont description_;
-  int dpi_ = kDesignDpi;
-  OwnedFont font_;
+  ScaledFont font_{DesignFont()};
   COLORREF colour_ = RGB(0, 0, 0);
   CaptionLook look_ = CaptionLook::Enabled;
   RECT box_ = {};

@@ -254,8 +254,9 @@ bool Command::PaintFace(FaceImage image) {
   } else if (viewState_ == ViewState::Hovered) {
     gradientReversed_ = true;
   }
-  const FaceComposition composition{
-      image, gradientReversed_, FillGradient(size_, gradientReversed_), FacePieces(size_, dpi_)};
+  const FaceComposition composition{image, gradientReversed_,
+                                    FillGradient(size_, gradientReversed_), FacePieces(size_, dpi_),
+                                    dpi_};
   const bool composed = Try([&] { face_.Compose(composition); });
   const bool placed = Try([&] { face_.PlaceCaption(PlaceCaption(size_, dpi_)); });
   return composed && placed;

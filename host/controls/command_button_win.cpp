@@ -67,15 +67,8 @@ void CommandButton::OnFocusGained() {
 
 void CommandButton::OnFocusLost() { command_.FocusLost(); }
 
-void CommandButton::SetDpi(int dpi) {
-  dpi_ = dpi;
-  painter_.SetDpi(dpi);
-  if (window() == nullptr) return;
-  const SIZE size = ClientSize();
-  command_.SizeChanged({size.cx, size.cy}, dpi_);
-}
-
-void CommandButton::OnSize(SIZE size) { command_.SizeChanged({size.cx, size.cy}, dpi_); }
+// The face follows the size and the dpi together: a change of dpi ends here too.
+void CommandButton::OnSize(SIZE size) { command_.SizeChanged({size.cx, size.cy}, dpi()); }
 
 void CommandButton::OnTimer(UINT_PTR id) {
   if (id != kPointerPollTimer) return;

@@ -24,9 +24,6 @@ class CommandButton final : public ChildControl, private PointerPoll {
   // and the rest, each with its default when absent). False when the window cannot be made.
   bool Create(HWND parent, RECT bounds, PropertyStore& layout);
   Command& control() { return command_; }
-  // Lays the face and caption out for a monitor of these dots per inch; before Create, the
-  // button is made for it.
-  void SetDpi(int dpi);
 
  protected:
   void Paint(HDC surface, SIZE size) override;
@@ -37,6 +34,7 @@ class CommandButton final : public ChildControl, private PointerPoll {
   void OnFocusGained() override;
   void OnFocusLost() override;
   void OnSize(SIZE size) override;
+  void OnDpiChanged(int dpi) override { painter_.SetCaptionDpi(dpi); }
   void OnTimer(UINT_PTR id) override;
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -62,7 +60,6 @@ class CommandButton final : public ChildControl, private PointerPoll {
   bool OverOwnWindow() override;
   std::optional<LRESULT> OnKey(UINT message, WPARAM key, LPARAM flags);
 
-  int dpi_ = kDesignDpi;
   std::chrono::milliseconds pollPeriod_{0};  // 0 until the button is initialised
   bool pollArmed_ = false;
   ButtonPainter painter_{*this};

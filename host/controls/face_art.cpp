@@ -69,15 +69,16 @@ PixelArt FaceArt(FaceImage image, int dpi) {
   const FaceDesign& design = kDesigns[static_cast<std::size_t>(image)];
   const int designWidth = kFaceImageWidthPixels, designHeight = kFaceImageHeightPixels;
   PixelArt art;
-  art.width = ScaleEdge(designWidth, dpi);
-  art.height = ScaleEdge(designHeight, dpi);
+  const PixelSize size = FaceImageSize(dpi);
+  art.width = size.width;
+  art.height = size.height;
   art.pixels.reserve(static_cast<std::size_t>(art.width) * art.height);
   for (int row = 0; row < art.height; ++row) {
     // Blends run over the rows as drawn, so they stay smooth at any scale.
     const double down = art.height > 1 ? static_cast<double>(row) / (art.height - 1) : 0.0;
-    const int y = DesignPixelOf(row, dpi);
+    const int y = MirroredDesignPixelOf(row, designHeight, dpi);
     for (int column = 0; column < art.width; ++column) {
-      const int x = DesignPixelOf(column, dpi);
+      const int x = MirroredDesignPixelOf(column, designWidth, dpi);
       const int across = std::min(x, designWidth - 1 - x);
       const int upDown = std::min(y, designHeight - 1 - y);
       const int ring = std::min(across, upDown);

@@ -6,6 +6,7 @@
 #include "forms/gdi_objects_win.h"
 #include "forms/surface_win.h"
 #include "forms/window_class_win.h"
+#include "forms/window_dpi_win.h"
 
 namespace {
 
@@ -33,14 +34,40 @@ ChildControl::~ChildControl() {
   }
 }
 
-bool ChildControl::Create(HWND parent, RECT bounds, DWORD extraStyle) {
+bool ChildControl::Create(HWND parent, RECT design, DWORD extraStyle) {
   if (window_ != nullptr) return true;
+  design_ = design;
+  dpi_ = JoinFormOf(parent);
+  OnDpiChanged(dpi_);
+  return CreateAt(parent, ScaledRect(design, dpi_), extraStyle);
+}
+
+bool ChildControl::Create(HWND parent) {
+  if (window_ != nullptr) return true;
+  dpi_ = JoinFormOf(parent);
+  OnDpiChanged(dpi_);
+  return CreateAt(parent, {}, 0);
+}
+
+bool ChildControl::CreateAt(HWND parent, RECT bounds, DWORD extraStyle) {
   RegisterWindowClass(className_, WindowProc);
   return CreateWindowExW(0, className_, text_.c_str(),
                          WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | extraStyle,
                          bounds.left, bounds.top, bounds.right - bounds.left,
                          bounds.bottom - bounds.top, parent, nullptr, GetModuleHandleW(nullptr),
                          this) != nullptr;
+}
+
+// Fonts first, then the place: a control whose size changes draws itself once, at the new dpi.
+void ChildControl::SetDpi(int dpi) {
+  dpi_ = dpi;
+  OnDpiChanged(dpi);
+  if (window_ == nullptr || !design_) return;
+  const SIZE before = ClientSize();
+  const RECT at = ScaledRect(*design_, dpi);
+  Move(at.left, at.top, at.right - at.left, at.bottom - at.top);
+  const SIZE after = ClientSize();
+  if (after.cx == before.cx && after.cy == before.cy) OnSize(after);
 }
 
 void ChildControl::Move(int left, int top, int width, int height) {

@@ -6,23 +6,29 @@
 #include <string>
 
 #include "forms/background_style.h"
+#include "forms/dpi_scale.h"
 #include "forms/mouse_button.h"
+#include "forms/scaled_child_win.h"
 
 // The plumbing every control that lives as a child window on a form shares: a window class per
 // kind of control, the object behind the window, mouse and focus notifications with the button
 // that changed, and painting into an off-screen surface that reaches the screen in one blit.
 // A press captures the mouse until its release, so the release always reaches the control that
-// saw the press.
-class ChildControl {
+// saw the press. A control follows the dots per inch of the form it is on.
+class ChildControl : public ScaledChild {
  public:
   virtual ~ChildControl();
-  ChildControl(const ChildControl&) = delete;
-  ChildControl& operator=(const ChildControl&) = delete;
 
-  // Creates the window on the parent; false when it cannot be made. extraStyle adds to
-  // WS_CHILD | WS_VISIBLE (WS_TABSTOP lets a left press take the focus).
-  bool Create(HWND parent, RECT bounds = {}, DWORD extraStyle = 0);
+  // Creates the window on the parent at the form's dpi; false when it cannot be made. The
+  // bounds are the control's place in the 96-dpi layout, kept for every later change of dpi.
+  // extraStyle adds to WS_CHILD | WS_VISIBLE (WS_TABSTOP lets a left press take the focus).
+  bool Create(HWND parent, RECT design, DWORD extraStyle = 0);
+  // Creates the window with no place of its own yet; Move gives it one in pixels, and a change
+  // of dpi leaves it there.
+  bool Create(HWND parent);
   HWND window() const { return window_; }
+  int dpi() const { return dpi_; }
+  void SetDpi(int dpi) override;
   void Move(int left, int top, int width, int height);
   SIZE ClientSize() const;
   // Whether a point in client coordinates lies on the control.
@@ -51,7 +57,10 @@ class ChildControl {
   virtual void OnPressAbandoned() {}
   virtual void OnFocusGained() {}
   virtual void OnFocusLost() {}
+  // The size changed, or the control was laid out for another dpi, which it now has.
   virtual void OnSize(SIZE /*size*/) {}
+  // Before the control is made or laid out again for dpi: it makes its fonts for it.
+  virtual void OnDpiChanged(int /*dpi*/) {}
   virtual void OnTimer(UINT_PTR /*id*/) {}
   // Any other message; nullopt leaves it to the system.
   virtual std::optional<LRESULT> OnMessage(UINT /*message*/, WPARAM, LPARAM) {
@@ -70,9 +79,12 @@ class ChildControl {
   void PaintWindow();
   void DrawWhole(HDC surface, SIZE size);
   void FillBackground(HDC surface, SIZE size);
+  bool CreateAt(HWND parent, RECT bounds, DWORD extraStyle);
 
   const wchar_t* className_;
   HWND window_ = nullptr;
+  std::optional<RECT> design_;  // the place in the 96-dpi layout, if it has one
+  int dpi_ = kDesignDpi;
   std::wstring text_;
   BackgroundStyle background_ = BackgroundStyle::Opaque;
   COLORREF backColour_ = RGB(255, 255, 255);

@@ -1,6 +1,7 @@
 #include "forms/combo_box_win.h"
 
 #include "forms/dpi_scale.h"
+#include "forms/window_dpi_win.h"
 
 namespace {
 
@@ -13,24 +14,27 @@ ComboBox::~ComboBox() {
   if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
 }
 
-bool ComboBox::Create(HWND parent, RECT bounds, const FontDescription& font, int dpi) {
+bool ComboBox::Create(HWND parent, RECT design, const FontDescription& font) {
   // Without CBS_AUTOHSCROLL the box would take no more text than its narrow field shows.
   window_ = CreateWindowExW(
       0, L"COMBOBOX", L"",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0, 0, 0,
       parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) return false;
-  description_ = font;
-  LayOut(bounds, dpi);
+  design_ = design;
+  const int dpi = JoinFormOf(parent);
+  font_ = ScaledFont(font, dpi);
+  SetDpi(dpi);
   return true;
 }
 
-void ComboBox::LayOut(RECT bounds, int dpi) {
+void ComboBox::SetDpi(int dpi) {
   if (window_ == nullptr) return;
-  OwnedFont font = CreateFontForDpi(description_, dpi);
   // The box lets go of the old font before it is deleted.
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-  font_ = std::move(font);
+  SendMessageW(window_, WM_SETFONT, 0, FALSE);
+  font_.SetDpi(dpi);
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  const RECT bounds = ScaledRect(design_, dpi);
   MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left,
              bounds.bottom - bounds.top + ScaleEdge(kListHeightPixels, dpi), TRUE);
 }

@@ -6,21 +6,20 @@
 #include <vector>
 
 #include "forms/font_win.h"
+#include "forms/scaled_child_win.h"
 
 // An editable combo box: the system's own, with a text the user may type and a list to pick
-// from.
-class ComboBox {
+// from. It follows the dots per inch of the form it is on.
+class ComboBox final : public ScaledChild {
  public:
   ComboBox() = default;
   ~ComboBox();
-  ComboBox(const ComboBox&) = delete;
-  ComboBox& operator=(const ComboBox&) = delete;
 
-  // bounds is the edit field's rectangle; the list opens below it. The font is made for a
-  // monitor of dpi dots per inch. False when the box cannot be made.
-  bool Create(HWND parent, RECT bounds, const FontDescription& font, int dpi);
+  // design is the edit field's rectangle in the 96-dpi layout; the list opens below it. False
+  // when the box cannot be made.
+  bool Create(HWND parent, RECT design, const FontDescription& font);
   // Moves the box and makes its font again for a monitor of these dots per inch.
-  void LayOut(RECT bounds, int dpi);
+  void SetDpi(int dpi) override;
   HWND window() const { return window_; }
   void SetText(const std::wstring& text);
   std::wstring Text() const;
@@ -29,6 +28,6 @@ class ComboBox {
 
  private:
   HWND window_ = nullptr;
-  FontDescription description_;
-  OwnedFont font_;
+  RECT design_ = {};
+  ScaledFont font_;
 };

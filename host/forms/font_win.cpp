@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
-
-int ScreenDotsPerInch() {
-  const ScreenContext screen;
-  return GetDeviceCaps(screen.dc(), LOGPIXELSY);
-}
 
 }  // namespace
 
@@ -28,11 +24,26 @@ LOGFONTW LogFontOf(const FontDescription& font, int dotsPerInch) {
   return description;
 }
 
-OwnedFont CreateScreenFont(const FontDescription& font) {
-  return CreateFontForDpi(font, ScreenDotsPerInch());
-}
-
 OwnedFont CreateFontForDpi(const FontDescription& font, int dotsPerInch) {
   const LOGFONTW description = LogFontOf(font, dotsPerInch);
   return OwnedFont(CreateFontIndirectW(&description));
+}
+
+bool ScaledFont::Set(const FontDescription& description) {
+  OwnedFont created = CreateFontForDpi(description, dpi_);
+  if (!created) return false;
+  font_ = std::move(created);
+  description_ = description;
+  return true;
+}
+
+void ScaledFont::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  font_ = {};
+}
+
+HFONT ScaledFont::get() const {
+  if (!font_) font_ = CreateFontForDpi(description_, dpi_);
+  return font_.get();
 }

@@ -1,9 +1,13 @@
 #include "forms/form_win.h"
 
+#include <iterator>
+#include <string_view>
+
 #include "forms/application_win.h"
 #include "forms/form_timer_win.h"
 #include "forms/gdi_objects_win.h"
 #include "forms/window_class_win.h"
+#include "forms/window_dpi_win.h"
 
 namespace {
 
@@ -21,6 +25,7 @@ void FormWindowGone() {
 Form::Form(std::wstring caption, DWORD style) : caption_(std::move(caption)), style_(style) {}
 
 Form::~Form() {
+  for (ScaledChild* child : children_) child->form_ = nullptr;
   if (window_ != nullptr) {
     // No handler may run on a form that is being taken apart; the count still sees the end.
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
@@ -35,6 +40,7 @@ bool Form::Load() {
   window_ = CreateWindowExW(0, kFormClass, caption_.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
+  dpi_ = WindowDpi(window_);
   for (FormTimer* timer : timers_) timer->Arm();
   OnLoad();
   return true;
@@ -72,7 +78,30 @@ void Form::Move(int left, int top, int width, int height) {
   if (window_ != nullptr) MoveWindow(window_, left, top, width, height, TRUE);
 }
 
-void Form::OnDpiChanged(int, const RECT& suggested) {
+Form* Form::Holding(HWND window) {
+  HWND root = GetAncestor(window, GA_ROOT);
+  wchar_t className[std::size(kFormClass) + 1] = {};
+  if (root == nullptr ||
+      GetClassNameW(root, className, static_cast<int>(std::size(className))) == 0 ||
+      std::wstring_view(className) != kFormClass) {
+    return nullptr;
+  }
+  return reinterpret_cast<Form*>(GetWindowLongPtrW(root, GWLP_USERDATA));
+}
+
+void Form::Adopt(ScaledChild& child) {
+  child.form_ = this;
+  children_.push_back(&child);
+}
+
+void Form::Forget(ScaledChild& child) {
+  std::erase(children_, &child);
+  child.form_ = nullptr;
+}
+
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  for (ScaledChild* child : children_) child->SetDpi(dpi);
   Move(suggested.left, suggested.top, suggested.right - suggested.left,
        suggested.bottom - suggested.top);
 }

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "forms/dpi_scale.h"
+#include "forms/scaled_child_win.h"
 #include "forms/surface_win.h"
 
 class FormTimer;
@@ -37,6 +39,12 @@ class Form {
   HDC Canvas();
   void Refresh();
   void Move(int left, int top, int width, int height);
+  // The dots per inch the form is laid out for: its monitor's when it was made, then the last
+  // one the system announced.
+  int dpi() const { return dpi_; }
+  // The form a window of this program belongs to: the form itself or one of its controls at any
+  // depth. Null for any other window.
+  static Form* Holding(HWND window);
 
  protected:
   virtual void OnLoad() {}
@@ -44,12 +52,16 @@ class Form {
   // Whether the unload may go on; the handler may also end the program itself.
   virtual bool OnQueryUnload() { return true; }
   virtual void OnUnload() {}
-  // Moved to a monitor of another resolution: the form lays itself out for dpi and takes the
-  // place the system suggests. By default it only takes the place.
+  // Moved to a monitor of another resolution: every control on the form is laid out again for
+  // dpi from its 96-dpi place, then the form takes the place the system suggests. A form that
+  // draws more for its dpi does so after calling this.
   virtual void OnDpiChanged(int dpi, const RECT& suggested);
 
  private:
   friend class FormTimer;
+  friend class ScaledChild;
+  void Adopt(ScaledChild& child);
+  void Forget(ScaledChild& child);
   template <typename Owner>
   friend Owner* WindowOwner(HWND, UINT, LPARAM);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -65,6 +77,8 @@ class Form {
   COLORREF backColour_ = RGB(0, 0, 0);
   PersistentImage canvas_;
   std::vector<FormTimer*> timers_;
+  int dpi_ = kDesignDpi;
+  std::vector<ScaledChild*> children_;  // in the order they were made
 };
 
 // Runs the message loop until the last form is gone.

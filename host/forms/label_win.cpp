@@ -12,24 +12,13 @@ void Label::SetCaption(const std::wstring& caption) {
 }
 
 void Label::SetFont(const FontDescription& font) {
-  description_ = font;
-  font_ = {};
+  font_.Set(font);
   FitToText();
   Repaint();
 }
 
-void Label::SetDpi(int dpi) {
-  dpi_ = dpi;
-  SetFont(description_);
-}
-
-// Made when first measured or drawn, so that a label given its font and resolution while the
-// dialog is built makes the font once.
-HFONT Label::Font() {
-  if (!font_)
-    font_ = dpi_ == 0 ? CreateScreenFont(description_) : CreateFontForDpi(description_, dpi_);
-  return font_.get();
-}
+// Laid out again, for a new size or dpi: the text may need more room.
+void Label::OnSize(SIZE) { FitToText(); }
 
 void Label::SetForeColour(COLORREF colour) {
   foreColour_ = colour;
@@ -49,7 +38,7 @@ void Label::FitToText() {
   RECT needed = {0, 0, 0, 0};
   {
     const WindowContext context(window());
-    const SelectedObject font(context.dc(), Font());
+    const SelectedObject font(context.dc(), font_.get());
     GetTextMetricsW(context.dc(), &metrics);
     DrawTextW(context.dc(), caption_.c_str(), static_cast<int>(caption_.size()), &needed,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
@@ -63,7 +52,7 @@ void Label::FitToText() {
 }
 
 void Label::Paint(HDC surface, SIZE size) {
-  HGDIOBJ previousFont = SelectObject(surface, Font());
+  HGDIOBJ previousFont = SelectObject(surface, font_.get());
   const int previousMode = SetBkMode(surface, TRANSPARENT);
   const COLORREF previousColour = SetTextColor(surface, foreColour_);
   RECT box = {0, 0, size.cx, size.cy};

@@ -19,8 +19,6 @@ class Label final : public ChildControl {
   void SetCaption(const std::wstring& caption);
   const std::wstring& caption() const { return caption_; }
   void SetFont(const FontDescription& font);
-  // The font made again for a monitor of these dots per inch; until told, the screen's.
-  void SetDpi(int dpi);
   void SetForeColour(COLORREF colour);
   void SetAlignment(TextAlignment alignment);
 
@@ -33,15 +31,14 @@ class Label final : public ChildControl {
   void Paint(HDC surface, SIZE size) override;
   void OnMouseDown(MouseButton button, POINT at) override;
   void OnMouseUp(MouseButton button, POINT at) override;
+  void OnSize(SIZE size) override;
+  void OnDpiChanged(int dpi) override { font_.SetDpi(dpi); }
 
  private:
   void FitToText();
-  HFONT Font();
 
   std::wstring caption_;
-  FontDescription description_ = FormFont();
-  int dpi_ = 0;  // 0: the screen's
-  OwnedFont font_;
+  ScaledFont font_;
   COLORREF foreColour_ = RGB(0, 0, 0);
   TextAlignment alignment_ = TextAlignment::Left;
 };

@@ -2,25 +2,16 @@
 
 #include <cstdint>
 
+#include "dib_section_win.h"
 #include "forms/gdi_objects_win.h"
 
 Picture PictureOfArt(const PixelArt& art) {
-  if (art.width <= 0 || art.height <= 0) return Picture();
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = art.width;
-  info.bmiHeader.biHeight = -art.height;  // top row first, as the art holds it
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  // Top row first, as the art holds it.
+  HBITMAP bitmap = CreateTopDownSection(art.width, art.height, &bits);
   if (bitmap == nullptr) return Picture();
   auto* out = static_cast<std::uint32_t*>(bits);
-  for (std::size_t i = 0; i < art.pixels.size(); ++i) {
-    const std::uint32_t bgr = art.pixels[i];  // 0x00BBGGRR to the bitmap's 0x00RRGGBB
-    out[i] = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-  }
+  for (std::size_t i = 0; i < art.pixels.size(); ++i) out[i] = SwapRedAndBlue(art.pixels[i]);
   return Picture(bitmap);
 }
 

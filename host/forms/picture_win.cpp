@@ -6,6 +6,7 @@
 
 #include "bitmap_header.h"
 #include "bitmap_rows.h"
+#include "dib_section_win.h"
 #include "forms/bitmap_file.h"
 #include "forms/gdi_objects_win.h"
 #include "forms/ole_picture_win.h"
@@ -67,13 +68,8 @@ Picture PictureOfBitmapFile(std::span<const std::uint8_t> file) {
   }
   const std::vector<std::uint32_t> source = ConversionHeader(file, layout);
   const int rows = std::abs(layout.header.height);
-  BITMAPINFO target = {};
-  target.bmiHeader.biSize = sizeof(target.bmiHeader);
-  target.bmiHeader.biWidth = layout.header.width;
-  target.bmiHeader.biHeight = rows;
-  target.bmiHeader.biPlanes = 1;
-  target.bmiHeader.biBitCount = kSavedBitsPerPixel;
-  target.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO target =
+      DibHeader(layout.header.width, rows, kSavedBitsPerPixel, DibRows::kBottomUp);
   // No device context: with RGB colour tables neither call needs one, and asking for the
   // screen's costs a round of display queries per picture under Wine.
   void* bits = nullptr;
@@ -99,12 +95,7 @@ namespace {
 
 // The picture's pixels as bottom-up rows of blue, green and red, padded to four bytes.
 bool ReadRows(HBITMAP bitmap, SIZE size, std::vector<std::uint8_t>& rows) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = kSavedBitsPerPixel;
+  BITMAPINFO info = DibHeader(size.cx, size.cy, kSavedBitsPerPixel, DibRows::kBottomUp);
   rows.resize(PaddedRowBytes(size.cx, kSavedBitsPerPixel) * size.cy);
   const ScreenContext screen;
   const int copied = GetDIBits(screen.dc(), bitmap, 0, static_cast<UINT>(size.cy), rows.data(),

@@ -8,7 +8,8 @@
 struct PixelArt {
   int width = 0;
   int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0x00BBGGRR, top row first
+  // 0x00BBGGRR, top row first, as colour values; SwapRedAndBlue gives a 32-bit DIB's pixels.
+  std::vector<std::uint32_t> pixels;
   std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
   bool operator==(const PixelArt&) const = default;
 };

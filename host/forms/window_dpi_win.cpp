@@ -1,5 +1,6 @@
 #include "forms/window_dpi_win.h"
 
+#include "forms/dpi_scale.h"
 #include "forms/gdi_objects_win.h"
 
 namespace {
@@ -7,6 +8,8 @@ namespace {
 using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
 using AdjustWindowRectExForDpiCall = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using GetWindowDpiAwarenessContextCall = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
+using SetThreadDpiAwarenessContextCall = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
 
 // Looked up by name: a program that linked them would not start on the systems that lack them.
 template <typename Call>
@@ -22,6 +25,11 @@ int SystemDpi() {
 }
 
 }  // namespace
+
+RECT ScaledRect(const RECT& design, int dpi) {
+  return {ScaleEdge(design.left, dpi), ScaleEdge(design.top, dpi), ScaleEdge(design.right, dpi),
+          ScaleEdge(design.bottom, dpi)};
+}
 
 int WindowDpi(HWND window) {
   static const auto call = User32Call<GetDpiForWindowCall>("GetDpiForWindow");
@@ -44,4 +52,16 @@ SIZE WindowSizeForClient(SIZE client, DWORD style, int dpi) {
     AdjustWindowRectEx(&frame, style, FALSE, 0);
   }
   return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+DPI_AWARENESS_CONTEXT WindowDpiAwareness(HWND window) {
+  static const auto call =
+      User32Call<GetWindowDpiAwarenessContextCall>("GetWindowDpiAwarenessContext");
+  return call != nullptr ? call(window) : nullptr;
+}
+
+DPI_AWARENESS_CONTEXT SetThreadDpiAwareness(DPI_AWARENESS_CONTEXT awareness) {
+  static const auto call =
+      User32Call<SetThreadDpiAwarenessContextCall>("SetThreadDpiAwarenessContext");
+  return call != nullptr ? call(awareness) : nullptr;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "dib_section_win.h"
 #include "forms/gdi_objects_win.h"
 #include "forms/picture_win.h"
 #include "resource_ids.h"
@@ -14,13 +15,7 @@ FlakeSprite LoadFlakeSprite() {
   if (!picture) return FlakeSprite(0, 0, {});
   const SIZE size = picture.size();
   if (size.cx <= 0 || size.cy <= 0) return FlakeSprite(0, 0, {});
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = DibHeader(size.cx, size.cy);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) * size.cy);
   const ScreenContext screen;
   const int rows = GetDIBits(screen.dc(), picture.bitmap(), 0, static_cast<UINT>(size.cy),

@@ -1,9 +1,12 @@
 #include "preview/preview_form_win.h"
 
 #include <ctime>
+#include <optional>
 
 #include "forms/picture_win.h"
+#include "forms/window_dpi_win.h"
 #include "preview/flake_sprite_win.h"
+#include "preview/preview_parenting.h"
 #include "random.h"
 #include "resource_ids.h"
 #include "shared_names.h"
@@ -74,24 +77,59 @@ void PreviewForm::StopSnow() {
   ShowWindow(Img_Prev.window(), SW_SHOW);
 }
 
-PreviewForm* ShowPreview(HWND previewWindow) {
-  // A handle that names no window would leave an invisible form, and the process, alive forever.
-  if (!IsWindow(previewWindow)) return nullptr;
+namespace {
+
+std::optional<DpiAwareness> AwarenessOf(DPI_AWARENESS_CONTEXT context) {
+  if (context == nullptr) return std::nullopt;
+  return reinterpret_cast<DpiAwareness>(context);
+}
+
+// The preview's set-up steps over the system, for one preview window.
+class SystemParenting final : public PreviewParentingSteps {
+ public:
+  SystemParenting(PreviewForm& form, HWND previewWindow)
+      : form_(form), previewWindow_(previewWindow) {}
+
+  std::optional<DpiAwareness> PreviewWindowAwareness() override {
+    return AwarenessOf(WindowDpiAwareness(previewWindow_));
+  }
+  std::optional<DpiAwareness> SetThreadAwareness(DpiAwareness awareness) override {
+    return AwarenessOf(SetThreadDpiAwareness(reinterpret_cast<DPI_AWARENESS_CONTEXT>(awareness)));
+  }
+  bool MakeFormAsChild() override;
+  bool FormIsChildOfPreview() override { return GetParent(form_.window()) == previewWindow_; }
+  void ShowForm() override { form_.Show(); }
+
+ private:
+  PreviewForm& form_;
+  HWND previewWindow_;
+};
+
+bool SystemParenting::MakeFormAsChild() {
   RECT area = {};
-  GetWindowRect(previewWindow, &area);
+  GetWindowRect(previewWindow_, &area);
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
-  static PreviewForm previewForm;
-  previewForm.Load();
-  HWND form = previewForm.window();
+  if (!form_.Load()) return false;
+  HWND form = form_.window();
   // A child must not keep WS_POPUP: a window with both may take the activation from the
   // display settings window it lives in.
   const LONG style = GetWindowLongA(form, GWL_STYLE);
   SetWindowLongA(form, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
-  SetParent(form, previewWindow);
-  previewForm.Move(0, 0, width, height);
-  previewForm.Img_Prev.Move(0, 0, width, height);
-  previewForm.Show();
+  SetParent(form, previewWindow_);
+  form_.Move(0, 0, width, height);
+  form_.Img_Prev.Move(0, 0, width, height);
+  return true;
+}
+
+}  // namespace
+
+PreviewForm* ShowPreview(HWND previewWindow) {
+  // A handle that names no window would leave an invisible form, and the process, alive forever.
+  if (!IsWindow(previewWindow)) return nullptr;
+  SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
+  static PreviewForm previewForm;
+  SystemParenting steps(previewForm, previewWindow);
+  if (ParentPreview(steps) != PreviewParenting::kShown) return nullptr;
   return &previewForm;
 }

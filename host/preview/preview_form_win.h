@@ -46,6 +46,7 @@ class PreviewForm final : public Form {
 };
 
 // Makes the preview form a child covering the preview window and shows it; the snow starts at
-// the form's first tick. Null, with nothing shown, when the handle names no window: there is
-// nothing to preview into.
+// the form's first tick. Null, with nothing shown, when the handle names no window, or when the
+// system would not make the form its child: there is nothing to preview into, and the caller
+// ends the program.
 PreviewForm* ShowPreview(HWND previewWindow);

@@ -17,9 +17,9 @@ PixelArt MarkArt(bool chosen, int dpi) {
   art.width = art.height = ScaleEdge(kMarkPixels, dpi);
   constexpr int last = kMarkPixels - 1;
   for (int row = 0; row < art.height; ++row) {
-    const int y = DesignPixelOf(row, dpi);
+    const int y = MirroredDesignPixelOf(row, kMarkPixels, dpi);
     for (int column = 0; column < art.width; ++column) {
-      const int x = DesignPixelOf(column, dpi);
+      const int x = MirroredDesignPixelOf(column, kMarkPixels, dpi);
       const bool frame = x == 0 || x == last || y == 0 || y == last;
       const bool inner =
           x >= kFillInset && x <= last - kFillInset && y >= kFillInset && y <= last - kFillInset;

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr DWORD kDialogStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr SIZE kClientSize = {495, 246};
 constexpr COLORREF kDialogBackground = RGB(192, 192, 192);
 constexpr COLORREF kPanelBackground = RGB(224, 224, 224);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -40,24 +39,11 @@ constexpr wchar_t kUnsavedAdvice[] = L"\n\n読み取り専用か、書き込め�
 constexpr wchar_t kMissingFileNote[] = L"  (見つかりません)";
 constexpr wchar_t kKeepModeText[] = L"画面の解像度を変えない";
 
-RECT Bounds(int left, int top, int width, int height) {
-  return {left, top, left + width, top + height};
+constexpr const DialogLayout& kLayout = kDialogLayout;
+
+RECT Bounds(const DesignRect& design) {
+  return {design.left, design.top, design.left + design.width, design.top + design.height};
 }
-
-// Where each source's mark and label sit on the panel, by source number.
-constexpr std::array<int, 3> kSourceRowTop = {76, 56, 96};
-constexpr std::array<int, 3> kSourceLabelWidth = {22, 43, 60};
-constexpr int kMarkLeft = 28;
-constexpr int kMarkToLabel = 16;
-constexpr int kMarkSize = 13;
-constexpr int kLabelHeight = 13;
-// The display-mode mark on the panel's free right half, level with the first source row.
-constexpr POINT kKeepModeMark = {296, 56};
-constexpr int kKeepModeLabelWidth = 150;
-
-constexpr RECT kPanelBounds = {12, 16, 12 + 469, 16 + 165};
-constexpr RECT kCaptionFrameBounds = {20, 20, 20 + 113, 20 + 21};
-constexpr RECT kRepeatBoxBounds = {112, 52, 112 + 41, 52 + 20};
 
 // The marks at 96 dpi are the pictures the program carries; elsewhere they are drawn at size.
 std::shared_ptr<const Picture> MarkPicture(bool chosen, int resourceId, int dpi) {
@@ -77,7 +63,6 @@ SettingsDialog::SettingsDialog(HostSettings settings)
 }
 
 void SettingsDialog::OnLoad() {
-  dpi_ = WindowDpi(window());
   CreateControls();
   PlaceWindow();
   SetupButtons();
@@ -125,121 +110,92 @@ void SettingsDialog::OnResize() {
 
 void SettingsDialog::OnUnload() { ZoomClose(window(), zoomPoint_); }
 
-// Everything is laid out again from its 96-dpi place, so a move back gives the first layout to
-// the pixel, whatever moves came between.
+// The controls are laid out again from their 96-dpi places by the form, so a move back gives
+// the first layout to the pixel, whatever moves came between; the pictures follow.
 void SettingsDialog::OnDpiChanged(int dpi, const RECT& suggested) {
-  dpi_ = dpi;
+  Form::OnDpiChanged(dpi, suggested);
   LoadScaledPictures();
-  for (const auto& [control, design] : placed_) {
-    const RECT at = Scaled(design);
-    control->Move(at.left, at.top, at.right - at.left, at.bottom - at.top);
-  }
-  for (Label* label : labels_) label->SetDpi(dpi_);
-  for (CommandButton* button : {&Cmd_File, &Cmd_Set, &Cmd_Can}) button->SetDpi(dpi_);
-  BGM_Repeat.LayOut(Scaled(kRepeatBoxBounds), dpi_);
-  captionFrame_.Place(Scaled(kCaptionFrameBounds));
   ShowChosenSource();
   ShowKeepMode();
   TilePanel(Pic_C);
-  Form::OnDpiChanged(dpi, suggested);
-}
-
-RECT SettingsDialog::Scaled(RECT design) const {
-  const EdgeRect at = ScaleBounds(design.left, design.top, design.right - design.left,
-                                  design.bottom - design.top, dpi_);
-  return {at.left, at.top, at.right, at.bottom};
-}
-
-RECT SettingsDialog::Place(ChildControl& control, RECT design) {
-  placed_.push_back({&control, design});
-  return Scaled(design);
 }
 
 // The icon and the link's pointer at the system's sizes for dpi, the marks and the panel pattern
 // at the dialog's scale.
 void SettingsDialog::LoadScaledPictures() {
   HINSTANCE instance = ApplicationInstance();
-  const int iconSize = SystemMetricForDpi(SM_CXICON, dpi_);
+  const int iconSize = SystemMetricForDpi(SM_CXICON, dpi());
   OwnedIcon icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_HOST), IMAGE_ICON,
                                                iconSize, iconSize, LR_DEFAULTCOLOR)));
   SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
   icon_ = std::move(icon);  // the window holds the new icon before the old one goes
-  const int pointerSize = SystemMetricForDpi(SM_CXCURSOR, dpi_);
+  const int pointerSize = SystemMetricForDpi(SM_CXCURSOR, dpi());
   OwnedCursor pointer(
       static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR,
                                       pointerSize, pointerSize, LR_DEFAULTCOLOR)));
   lbl_URL.SetPointer(pointer.get());
   pointingHand_ = std::move(pointer);  // likewise the label before the old pointer goes
-  Img_Ra = {MarkPicture(false, IDR_MARK_OFF, dpi_), MarkPicture(true, IDR_MARK_ON, dpi_)};
+  Img_Ra = {MarkPicture(false, IDR_MARK_OFF, dpi()), MarkPicture(true, IDR_MARK_ON, dpi())};
   Picture strip = LoadPictureResource(IDR_METAL_STRIP);
-  if (dpi_ != kDesignDpi) {
+  if (dpi() != kDesignDpi) {
     const SIZE designSize = strip.size();
-    strip = SmoothlyScaled(strip, {ScaleEdge(designSize.cx, dpi_), ScaleEdge(designSize.cy, dpi_)});
+    strip =
+        SmoothlyScaled(strip, {ScaleEdge(designSize.cx, dpi()), ScaleEdge(designSize.cy, dpi())});
   }
   Pic_Mbl = std::move(strip);
 }
 
-void SettingsDialog::CreateLabel(Label& label, HWND parent, RECT design) {
-  labels_.push_back(&label);
-  label.SetDpi(dpi_);
-  label.Create(parent, Place(label, design));
-}
-
-void SettingsDialog::CreateButton(CommandButton& button, HWND parent, RECT design,
+void SettingsDialog::CreateButton(CommandButton& button, HWND parent, const DesignRect& design,
                                   const wchar_t* caption) {
   PropertyBag layout;
   layout.Write(L"Caption", std::wstring(caption));
-  button.SetDpi(dpi_);
-  button.Create(parent, Place(button, design), layout);
+  button.Create(parent, Bounds(design), layout);
 }
 
 void SettingsDialog::CreateControls() {
   LoadScaledPictures();
   Pic_C.SetBackColour(kPanelBackground);
-  Pic_C.Create(window(), Place(Pic_C, kPanelBounds));
+  Pic_C.Create(window(), Bounds(kLayout.panel));
   // The panel's children join the dialog's Tab order.
   SetWindowLongPtrW(Pic_C.window(), GWL_EXSTYLE,
                     GetWindowLongPtrW(Pic_C.window(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   CreatePanelControls();
 
-  CreateLabel(creditLine_, window(), Bounds(12, 192, 165, 13));
+  creditLine_.Create(window(), Bounds(kLayout.creditLine));
   creditLine_.SetForeColour(kWhite);
   creditLine_.SetCaption(kCreditText);
-  CreateLabel(lbl_URL, window(), Bounds(12, 208, 219, 13));
+  lbl_URL.Create(window(), Bounds(kLayout.link));
   FontDescription underlined = FormFont();
   underlined.underline = true;
   lbl_URL.SetFont(underlined);
   lbl_URL.SetForeColour(kWhite);
   lbl_URL.SetCaption(kProjectAddress);
   lbl_URL.onClick = [this] { OpenLink(); };
-  CreateButton(Cmd_Set, window(), Bounds(316, 200, 81, 25), L"設定");
-  CreateButton(Cmd_Can, window(), Bounds(400, 200, 81, 25), L"ｷｬﾝｾﾙ");
+  CreateButton(Cmd_Set, window(), kLayout.setButton, L"設定");
+  CreateButton(Cmd_Can, window(), kLayout.cancelButton, L"ｷｬﾝｾﾙ");
 }
 
 void SettingsDialog::CreatePanelControls() {
   HWND panel = Pic_C.window();
-  captionFrame_.Place(Scaled(kCaptionFrameBounds));
+  captionFrame_.Place(Bounds(kLayout.captionFrame));
   Pic_C.Hold(captionFrame_);
-  CreateLabel(bgmCaption_, panel, Bounds(20, 24, 111, 13));
+  bgmCaption_.Create(panel, Bounds(kLayout.bgmCaption));
   bgmCaption_.SetAlignment(TextAlignment::Centre);
   bgmCaption_.SetCaption(L"BGM");
   CreateSourceMarks(panel);
-  BGM_Repeat.Create(panel, Scaled(kRepeatBoxBounds), FormFont(), dpi_);
-  CreateLabel(repeatCaption_, panel, Bounds(156, 56, 66, 13));
+  BGM_Repeat.Create(panel, Bounds(kLayout.repeatBox), FormFont());
+  repeatCaption_.Create(panel, Bounds(kLayout.repeatCaption));
   repeatCaption_.SetCaption(L"曲目をﾘﾋﾟｰﾄ");
-  CreateButton(Cmd_File, panel, Bounds(40, 112, 29, 25), L"...");
-  CreateLabel(lbl_Fname, panel, Bounds(72, 116, 381, 33));
+  CreateButton(Cmd_File, panel, kLayout.fileButton, L"...");
+  lbl_Fname.Create(panel, Bounds(kLayout.fileName));
   CreateKeepModeMark(panel);
 }
 
 void SettingsDialog::CreateSourceMarks(HWND panel) {
   for (int index = 0; index < kMusicSourceCount; ++index) {
-    const int top = kSourceRowTop[index];
     const auto source = static_cast<BgmSource>(index);
-    Img_BGM[index].Create(panel,
-                          Place(Img_BGM[index], Bounds(kMarkLeft, top, kMarkSize, kMarkSize)));
-    CreateLabel(lbl_BGM[index], panel,
-                Bounds(kMarkLeft + kMarkToLabel, top, kSourceLabelWidth[index], kLabelHeight));
+    Img_BGM[index].Create(panel, Bounds(kLayout.sourceMarks[index]));
+    lbl_BGM[index].Create(panel, Bounds(kLayout.sourceLabels[index]));
     lbl_BGM[index].SetCaption(kSourceNames[index]);
     Img_BGM[index].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
     lbl_BGM[index].onMouseDown = [this, source](MouseButton) { ChooseSource(source); };
@@ -247,19 +203,17 @@ void SettingsDialog::CreateSourceMarks(HWND panel) {
 }
 
 void SettingsDialog::CreateKeepModeMark(HWND panel) {
-  Img_KeepMode.Create(
-      panel, Place(Img_KeepMode, Bounds(kKeepModeMark.x, kKeepModeMark.y, kMarkSize, kMarkSize)));
-  CreateLabel(
-      lbl_KeepMode, panel,
-      Bounds(kKeepModeMark.x + kMarkToLabel, kKeepModeMark.y, kKeepModeLabelWidth, kLabelHeight));
+  Img_KeepMode.Create(panel, Bounds(kLayout.keepModeMark));
+  lbl_KeepMode.Create(panel, Bounds(kLayout.keepModeLabel));
   lbl_KeepMode.SetCaption(kKeepModeText);
   Img_KeepMode.onMouseDown = [this](MouseButton) { ToggleKeepMode(); };
   lbl_KeepMode.onMouseDown = [this](MouseButton) { ToggleKeepMode(); };
 }
 
 void SettingsDialog::PlaceWindow() {
-  const SIZE client = {ScaleEdge(kClientSize.cx, dpi_), ScaleEdge(kClientSize.cy, dpi_)};
-  const SIZE size = WindowSizeForClient(client, kDialogStyle, dpi_);
+  const SIZE client = {ScaleEdge(kLayout.clientWidth, dpi()),
+                       ScaleEdge(kLayout.clientHeight, dpi())};
+  const SIZE size = WindowSizeForClient(client, kDialogStyle, dpi());
   const SIZE screen = ScreenSize();
   const WindowPlace place = DialogPlace(screen.cx, screen.cy, size.cx, size.cy);
   Move(place.left, place.top, size.cx, size.cy);

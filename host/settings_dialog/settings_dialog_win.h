@@ -17,6 +17,7 @@
 #include "forms/picture_box_win.h"
 #include "forms/picture_win.h"
 #include "host_state.h"
+#include "settings_dialog/dialog_layout.h"
 #include "settings_dialog/dialog_rules.h"
 #include "zoom_win.h"
 
@@ -38,12 +39,8 @@ class SettingsDialog final : public Form {
   void OnDpiChanged(int dpi, const RECT& suggested) override;
 
  private:
-  // A rectangle of the 96-dpi layout at the dialog's dpi, its edges scaled.
-  RECT Scaled(RECT design) const;
-  // Keeps the control's 96-dpi place for a change of dpi and gives it at the current one.
-  RECT Place(ChildControl& control, RECT design);
-  void CreateLabel(Label& label, HWND parent, RECT design);
-  void CreateButton(CommandButton& button, HWND parent, RECT design, const wchar_t* caption);
+  void CreateButton(CommandButton& button, HWND parent, const DesignRect& design,
+                    const wchar_t* caption);
   void LoadScaledPictures();
   void CreateControls();
   void CreatePanelControls();
@@ -90,10 +87,6 @@ class SettingsDialog final : public Form {
   HostSettings settings_;
   // Where the pointer was when the dialog opened, the start and end of its zoom animation.
   ZoomPoint zoomPoint_;
-  // The dots per inch of the dialog's monitor, and each control's place at 96.
-  int dpi_ = kDesignDpi;
-  std::vector<std::pair<ChildControl*, RECT>> placed_;
-  std::vector<Label*> labels_;  // their fonts follow the dpi
   // The chosen file is the stored one that could not be opened when the dialog opened.
   bool fileMissing_ = false;
 };

@@ -14,6 +14,7 @@
 #include "child_process.h"
 #include "deadline.h"
 #include "file_bytes.h"
+#include "little_endian.h"
 #include "program_folder.h"
 #include "screen_capture.h"
 #include "shipped_names.h"
@@ -32,12 +33,6 @@ constexpr wchar_t kStandInFile[] = L"stand_in_renderer.exe";
 // and 610 ms in all). A watch that missed a tick would still show as a full second.
 constexpr auto kExitBound = 650ms;
 constexpr auto kStartTimeout = 20s;
-
-std::uint32_t Field32(const std::vector<char>& bytes, std::size_t at) {
-  return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
-         static_cast<std::uint8_t>(bytes[at + 2]) << 16 |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 3])) << 24;
-}
 
 class SaverRunTest : public ::testing::Test {
  protected:
@@ -113,14 +108,14 @@ TEST_F(SaverRunTest, StartWritesThePictureStartsTheRendererAndHidesItsForm) {
   ASSERT_EQ(written.size(), 12342u);
   EXPECT_EQ(written[0], 'B');
   EXPECT_EQ(written[1], 'M');
-  EXPECT_EQ(Field32(written, 2), 12342u);
-  EXPECT_EQ(Field32(written, 10), 54u);
-  EXPECT_EQ(Field32(written, 14), 40u);
-  EXPECT_EQ(Field32(written, 18), 64u);
-  EXPECT_EQ(Field32(written, 22), 64u);
-  EXPECT_EQ(Field32(written, 26), 0x00180001u);  // one plane, 24 bits per pixel
-  EXPECT_EQ(Field32(written, 34), 12288u);
-  EXPECT_EQ(Field32(written, 38), 2835u);
+  EXPECT_EQ(ReadLittle32(written, 2), 12342u);
+  EXPECT_EQ(ReadLittle32(written, 10), 54u);
+  EXPECT_EQ(ReadLittle32(written, 14), 40u);
+  EXPECT_EQ(ReadLittle32(written, 18), 64u);
+  EXPECT_EQ(ReadLittle32(written, 22), 64u);
+  EXPECT_EQ(ReadLittle32(written, 26), 0x00180001u);  // one plane, 24 bits per pixel
+  EXPECT_EQ(ReadLittle32(written, 34), 12288u);
+  EXPECT_EQ(ReadLittle32(written, 38), 2835u);
   EXPECT_EQ(written, shipped) << "the written picture is not the flake picture";
 
   EXPECT_GE(EndRunByClosing(host, renderer).count(), 0);

@@ -12,6 +12,7 @@
 #include "bitmap_header.h"
 #include "bitmap_rows.h"
 #include "image_record.h"
+#include "little_endian.h"
 
 namespace {
 
@@ -21,11 +22,6 @@ namespace fs = std::filesystem;
 Bytes ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::uint32_t U32(const Bytes& file, std::size_t offset) {
-  return file[offset] | file[offset + 1] << 8 | file[offset + 2] << 16 |
-         static_cast<std::uint32_t>(file[offset + 3]) << 24;
 }
 
 // The outcome a corpus file's name announces, before its "--".
@@ -82,9 +78,9 @@ TEST(SnowFlakePicture, HasTheAgreedLayoutAndLook) {
   const std::vector<std::pair<std::size_t, std::uint32_t>> fields = {
       {2, 12342}, {6, 0},      {10, 54},   {14, 40},   {18, 64}, {22, 64},
       {30, 0},    {34, 12288}, {38, 2835}, {42, 2835}, {46, 0},  {50, 0}};
-  for (const auto& [offset, value] : fields) EXPECT_EQ(U32(file, offset), value) << offset;
-  EXPECT_EQ(file[26] | file[27] << 8, 1);   // planes
-  EXPECT_EQ(file[28] | file[29] << 8, 24);  // bits per pixel
+  for (const auto& [offset, value] : fields) EXPECT_EQ(ReadLittle32(file, offset), value) << offset;
+  EXPECT_EQ(ReadLittle16(file, 26), 1);   // planes
+  EXPECT_EQ(ReadLittle16(file, 28), 24);  // bits per pixel
 
   const BitmapParse parse = ParseBitmap(file);
   ASSERT_EQ(parse.fault, BitmapFault::kNone);

@@ -4,17 +4,9 @@
 #include <vector>
 
 #include "forms/bitmap_file.h"
+#include "little_endian.h"
 
 namespace {
-
-std::uint32_t Read32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
-         static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-std::uint16_t Read16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
 
 // The working bitmap the renderer reads: every field at its offset, as the two programs agree.
 TEST(BitmapFile, SixtyFourSquareIsTheWorkingBitmapLayout) {
@@ -24,20 +16,20 @@ TEST(BitmapFile, SixtyFourSquareIsTheWorkingBitmapLayout) {
   ASSERT_EQ(file.size(), 12342u);
   EXPECT_EQ(file[0], 'B');
   EXPECT_EQ(file[1], 'M');
-  EXPECT_EQ(Read32(file, 2), 12342u);
-  EXPECT_EQ(Read32(file, 6), 0u);
-  EXPECT_EQ(Read32(file, 10), 54u);
-  EXPECT_EQ(Read32(file, 14), 40u);
-  EXPECT_EQ(Read32(file, 18), 64u);
-  EXPECT_EQ(Read32(file, 22), 64u);
-  EXPECT_EQ(Read16(file, 26), 1u);
-  EXPECT_EQ(Read16(file, 28), 24u);
-  EXPECT_EQ(Read32(file, 30), 0u);
-  EXPECT_EQ(Read32(file, 34), 12288u);
-  EXPECT_EQ(Read32(file, 38), 2835u);
-  EXPECT_EQ(Read32(file, 42), 2835u);
-  EXPECT_EQ(Read32(file, 46), 0u);
-  EXPECT_EQ(Read32(file, 50), 0u);
+  EXPECT_EQ(ReadLittle32(file, 2), 12342u);
+  EXPECT_EQ(ReadLittle32(file, 6), 0u);
+  EXPECT_EQ(ReadLittle32(file, 10), 54u);
+  EXPECT_EQ(ReadLittle32(file, 14), 40u);
+  EXPECT_EQ(ReadLittle32(file, 18), 64u);
+  EXPECT_EQ(ReadLittle32(file, 22), 64u);
+  EXPECT_EQ(ReadLittle16(file, 26), 1u);
+  EXPECT_EQ(ReadLittle16(file, 28), 24u);
+  EXPECT_EQ(ReadLittle32(file, 30), 0u);
+  EXPECT_EQ(ReadLittle32(file, 34), 12288u);
+  EXPECT_EQ(ReadLittle32(file, 38), 2835u);
+  EXPECT_EQ(ReadLittle32(file, 42), 2835u);
+  EXPECT_EQ(ReadLittle32(file, 46), 0u);
+  EXPECT_EQ(ReadLittle32(file, 50), 0u);
   EXPECT_TRUE(std::equal(rows.begin(), rows.end(), file.begin() + 54));
 }
 
@@ -46,8 +38,8 @@ TEST(BitmapFile, RowsArePaddedAndShortSourcesEndInBlack) {
   const std::vector<std::uint8_t> rows = {1, 2, 3, 4, 5, 6};
   const std::vector<std::uint8_t> file = BitmapFileBytes(5, 2, rows);
   ASSERT_EQ(file.size(), 54u + 32u);
-  EXPECT_EQ(Read32(file, 2), 86u);
-  EXPECT_EQ(Read32(file, 34), 32u);
+  EXPECT_EQ(ReadLittle32(file, 2), 86u);
+  EXPECT_EQ(ReadLittle32(file, 34), 32u);
   EXPECT_EQ(file[54], 1);
   EXPECT_EQ(file[59], 6);
   EXPECT_EQ(file[60], 0);

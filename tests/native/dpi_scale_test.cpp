@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "settings_dialog/dialog_layout.h"
+
 namespace {
 
-// The dialog's pieces at the usual display scales, worked out by hand from their 96-dpi places.
-// The cancel button's right edge is the panel's at 96 dpi and must stay so at every scale.
+// The dialog's pieces at the usual display scales, worked out by hand from their 96-dpi places
+// in the dialog's layout. The cancel button's right edge is the panel's at 96 dpi and must stay
+// so at every scale.
 TEST(DpiScale, TheDialogsPlacesAtEachScale) {
   struct Row {
     int dpi;
@@ -25,12 +28,13 @@ TEST(DpiScale, TheDialogsPlacesAtEachScale) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.dpi);
-    EXPECT_EQ(ScaleBounds(12, 16, 469, 165, row.dpi), row.panel);
-    EXPECT_EQ(ScaleBounds(400, 200, 81, 25, row.dpi), row.cancel);
+    const DialogLayout& layout = kDialogLayout;
+    EXPECT_EQ(ScaleBounds(layout.panel, row.dpi), row.panel);
+    EXPECT_EQ(ScaleBounds(layout.cancelButton, row.dpi), row.cancel);
     EXPECT_EQ(row.cancel.right, row.panel.right);
-    EXPECT_EQ(ScaleEdge(495, row.dpi), row.clientWidth);
-    EXPECT_EQ(ScaleEdge(246, row.dpi), row.clientHeight);
-    EXPECT_EQ(TwipsToPixels(1215, row.dpi), row.buttonWidthTwips);
+    EXPECT_EQ(ScaleEdge(layout.clientWidth, row.dpi), row.clientWidth);
+    EXPECT_EQ(ScaleEdge(layout.clientHeight, row.dpi), row.clientHeight);
+    EXPECT_EQ(TwipsToPixels(layout.cancelButton.width * 15, row.dpi), row.buttonWidthTwips);
     EXPECT_EQ(TwipsToPixels(195, row.dpi), row.captionTwips);
     int digits = 0;
     for (int position = 0; position < 6; ++position)

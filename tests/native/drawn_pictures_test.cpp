@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "bitmap_header.h"
 #include "bitmap_rows.h"
 #include "controls/face_art.h"
+#include "settings_dialog/dialog_layout.h"
 #include "settings_dialog/mark_art.h"
 
 namespace {
@@ -71,26 +73,100 @@ TEST(DrawnPictures, RingsLieBetweenTheirScaledEdges) {
   for (int x = 0; x < 6; ++x) EXPECT_EQ(mark.At(x, 9), across[x]) << x;
 }
 
-// The border pieces of a face at any scale close the ring: each piece starts where the one
-// before it ends, with no gap and no overlap that the eye would catch as a seam.
-TEST(DrawnPictures, FacePiecesMeetAtEveryScale) {
-  for (const int dpi : {120, 144, 192}) {
-    for (const PixelSize design : {PixelSize{81, 25}, PixelSize{29, 25}}) {
-      const PixelSize face{ScaleEdge(design.width, dpi), ScaleEdge(design.height, dpi)};
+bool Inside(const PixelRect& piece, PixelSize picture) {
+  return piece.x >= 0 && piece.y >= 0 && piece.width > 0 && piece.height > 0 &&
+         piece.x + piece.width <= picture.width && piece.y + piece.height <= picture.height;
+}
+
+// The eight pieces, clockwise from the top left, close a ring as thick on each side as on its
+// opposite: every piece starts where the one before it ends, and the ring ends at the far edges.
+void ExpectWholeEvenRing(const std::vector<PixelRect>& p, PixelSize whole) {
+  const PixelRect &topLeft = p[0], &top = p[1], &topRight = p[2], &right = p[3];
+  const PixelRect &bottomRight = p[4], &bottom = p[5], &bottomLeft = p[6], &left = p[7];
+  EXPECT_EQ(topLeft.x + topLeft.width, top.x);
+  EXPECT_EQ(top.x + top.width, topRight.x);
+  EXPECT_EQ(topRight.x + topRight.width, whole.width);
+  EXPECT_EQ(topRight.y + topRight.height, right.y);
+  EXPECT_EQ(right.y + right.height, bottomRight.y);
+  EXPECT_EQ(bottomRight.y + bottomRight.height, whole.height);
+  EXPECT_EQ(bottomLeft.x + bottomLeft.width, bottom.x);
+  EXPECT_EQ(bottom.x + bottom.width, bottomRight.x);
+  EXPECT_EQ(topLeft.y + topLeft.height, left.y);
+  EXPECT_EQ(left.y + left.height, bottomLeft.y);
+  EXPECT_EQ(left.width, right.width);
+  EXPECT_EQ(top.height, bottom.height);
+  EXPECT_EQ(topLeft.width, top.height);
+}
+
+// At every dpi a user can set, the buttons the dialog holds (set and cancel on the form, the
+// file button on the panel) get a border whose pieces meet and are even, each read from inside
+// its picture.
+TEST(DrawnPictures, FacePiecesMeetAndStayInsideTheirPictureAtEveryDpi) {
+  const DesignRect buttons[] = {kDialogLayout.setButton, kDialogLayout.cancelButton,
+                                kDialogLayout.fileButton};
+  for (int dpi = 96; dpi <= 480; ++dpi) {
+    const PixelSize picture = FaceImageSize(dpi);
+    for (const DesignRect& button : buttons) {
+      const EdgeRect at = ScaleBounds(button, dpi);
+      const PixelSize face{at.right - at.left, at.bottom - at.top};
+      SCOPED_TRACE(testing::Message() << dpi << " dpi, " << face.width << " x " << face.height);
       const std::vector<FacePiece> pieces = FacePieces(face, dpi);
       ASSERT_EQ(pieces.size(), 8u);
-      SCOPED_TRACE(testing::Message() << dpi << " dpi, " << face.width << " x " << face.height);
-      const PixelRect& topLeft = pieces[0].destination;
-      const PixelRect& top = pieces[1].destination;
-      const PixelRect& topRight = pieces[2].destination;
-      const PixelRect& right = pieces[3].destination;
-      const PixelRect& bottomRight = pieces[4].destination;
-      EXPECT_EQ(topLeft.x + topLeft.width, top.x);
-      EXPECT_EQ(top.x + top.width, topRight.x);
-      EXPECT_EQ(topRight.x + topRight.width, face.width);
-      EXPECT_EQ(right.y + right.height, bottomRight.y);
-      EXPECT_EQ(bottomRight.y + bottomRight.height, face.height);
+      std::vector<PixelRect> sources, destinations;
+      for (const FacePiece& piece : pieces) {
+        EXPECT_TRUE(Inside(piece.source, picture));
+        EXPECT_TRUE(Inside(piece.destination, face));
+        sources.push_back(piece.source);
+        destinations.push_back(piece.destination);
+      }
+      ExpectWholeEvenRing(sources, picture);
+      ExpectWholeEvenRing(destinations, face);
+      EXPECT_EQ(sources[0], (PixelRect{0, 0, ScaleEdge(4, dpi), ScaleEdge(4, dpi)}));
     }
+  }
+}
+
+// A face's rings, and a mark, mirror across both axes at the scales Windows offers: the outline
+// lies as far in and is as thick on the right and at the bottom as on the left and at the top.
+// (The faces' colours are not symmetric, a bevel is lit from the top left, so their outline and
+// the dialog colour around it are compared; a mark is compared whole.) The BGM caption's frame
+// is as thick on every side as the marks' frames.
+TEST(DrawnPictures, RingsAndMarksMirrorAtTheOfferedScales) {
+  const std::uint32_t dialog = ArtColour(236, 233, 216);
+  const std::uint32_t outlines[] = {ArtColour(0, 60, 116), ArtColour(201, 199, 186)};
+  const auto kind = [&](std::uint32_t colour) {
+    return colour == dialog ? 1 : colour == outlines[0] || colour == outlines[1] ? 2 : 0;
+  };
+  const auto mirrored = [](const PixelArt& art, auto same) {
+    for (int y = 0; y < art.height; ++y)
+      for (int x = 0; x < art.width; ++x)
+        if (!same(art.At(x, y), art.At(art.width - 1 - x, y)) ||
+            !same(art.At(x, y), art.At(x, art.height - 1 - y)))
+          return testing::AssertionFailure() << "at " << x << "," << y;
+    return testing::AssertionSuccess();
+  };
+  for (const int dpi : {106, 120, 134, 144, 168, 192}) {
+    SCOPED_TRACE(testing::Message() << dpi << " dpi");
+    for (int image = 0; image < 6; ++image) {
+      const PixelArt face = FaceArt(static_cast<FaceImage>(image), dpi);
+      EXPECT_TRUE(mirrored(face, [&](auto a, auto b) { return kind(a) == kind(b); })) << image;
+    }
+    for (const bool chosen : {false, true}) {
+      const PixelArt mark = MarkArt(chosen, dpi);
+      EXPECT_TRUE(mirrored(mark, std::equal_to<>())) << chosen;
+      const int markFrame = ScaleEdge(1, dpi);
+      EXPECT_EQ(mark.At(markFrame - 1, mark.height / 2), ArtColour(128, 128, 128));
+      EXPECT_EQ(mark.At(markFrame, mark.height / 2), ArtColour(255, 255, 255));
+    }
+    const EdgeRect outer = ScaleBounds(kDialogLayout.captionFrame, dpi);
+    const std::array<EdgeRect, 4> sides = FrameSides(outer, 1, dpi);
+    const int thickness = sides[0].bottom - sides[0].top;
+    EXPECT_EQ(thickness, ScaleEdge(1, dpi));
+    EXPECT_EQ(sides[1].right - sides[1].left, thickness);
+    EXPECT_EQ(sides[2].bottom - sides[2].top, thickness);
+    EXPECT_EQ(sides[3].right - sides[3].left, thickness);
+    EXPECT_EQ(sides[0].bottom, sides[1].top);
+    EXPECT_EQ(sides[1].bottom, sides[2].top);
   }
 }
 

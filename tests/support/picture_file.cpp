@@ -5,6 +5,8 @@
 #include <olectl.h>
 #include <windows.h>
 
+#include "dib_section_win.h"
+
 namespace {
 
 // The file's bytes in a movable global block, owned by the stream made over it.
@@ -34,12 +36,7 @@ std::optional<DecodedPicture> PixelsOf(HBITMAP bitmap) {
   picture.width = shape.bmWidth;
   picture.height = shape.bmHeight;
   picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = DibHeader(picture.width, picture.height);
   HDC screen = GetDC(nullptr);
   const int rows =
       GetDIBits(screen, bitmap, 0, picture.height, picture.pixels.data(), &info, DIB_RGB_COLORS);

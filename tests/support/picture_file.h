@@ -9,7 +9,8 @@
 struct DecodedPicture {
   int width = 0;
   int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, top row first
+  // 0x00RRGGBB, top row first, as a 32-bit DIB holds them; SwapRedAndBlue gives colour values.
+  std::vector<std::uint32_t> pixels;
   std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "dib_section_win.h"
+
 int ScreenImage::CountDifferences(const ScreenImage& other) const {
   if (width_ != other.width_ || height_ != other.height_) return width_ * height_;
   int count = 0;
@@ -37,15 +39,8 @@ std::optional<ScreenImage> CaptureScreenArea(const RECT& area) {
   if (memory != nullptr) {
     // 32 bits per pixel, top-down (negative height): rows come out in screen order and need no
     // padding.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP section = CreateTopDownSection(width, height, &bits, memory);
     if (section != nullptr) {
       HGDIOBJ previous = SelectObject(memory, section);
       if (previous != nullptr && previous != HGDI_ERROR) {

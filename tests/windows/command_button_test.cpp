@@ -119,20 +119,53 @@ TEST_F(CommandButtonTest, FaceAtRestHoveredAndDisabled) {
   EXPECT_NE(std::find(greyed.begin(), greyed.end(), GetSysColor(COLOR_3DSHADOW)), greyed.end());
 }
 
-// A click as the system delivers it: the press takes the focus and the mouse, the release over
-// the button clicks once and lets the mouse go. Presses that end otherwise are the state
-// machine's to decide, and its native tests hold them.
-TEST_F(CommandButtonTest, AReleaseOverTheButtonClicksOnceAndLetsTheMouseGo) {
-  auto button = MakeButton();
-  PointAt(*button, kCentre);
-  SendMessageW(button->window(), WM_MOUSEMOVE, 0, At(kCentre));
-  SendMessageW(button->window(), WM_LBUTTONDOWN, 0, At(kCentre));
-  EXPECT_EQ(GetCapture(), button->window());
-  SendMessageW(button->window(), WM_LBUTTONUP, 0, At(kCentre));
-  EXPECT_EQ(clicks_, 1);
-  EXPECT_EQ(button->control().CurrentViewState(), ViewState::FocusedHovered);
-  EXPECT_FALSE(button->control().ButtonHeld());
-  EXPECT_EQ(GetCapture(), nullptr);
+// Each row: a fresh button under the pointer, the messages the system would deliver to it, and
+// what comes of them. A press takes the mouse and the release over the button lets it go; a
+// right-button release over the hovered, focused button clicks too; a capture taken away in
+// mid-press ends the press, with no click and nothing left held. Other ends of a press are the
+// state machine's to decide, and its native tests hold them.
+TEST_F(CommandButtonTest, ClicksComeFromAReleaseOverTheButtonThatHeldTheMouse) {
+  constexpr UINT kTakeCapture = 0;  // another window takes the mouse
+  constexpr UINT kTakeFocus = 1;    // the focus arrives from the keyboard
+  struct Case {
+    const char* name;
+    std::vector<UINT> steps;  // each at the button's centre
+    int clicks;
+    ViewState state;
+  };
+  const Case cases[] = {
+      {"left click", {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}, 1, ViewState::FocusedHovered},
+      {"right release over a hovered, focused button",
+       {kTakeFocus, WM_MOUSEMOVE, WM_RBUTTONDOWN, WM_RBUTTONUP},
+       1,
+       ViewState::FocusedHovered},
+      {"capture taken away in mid-press",
+       {WM_MOUSEMOVE, WM_LBUTTONDOWN, kTakeCapture},
+       0,
+       ViewState::FocusedHovered},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto button = MakeButton();
+    PointAt(*button, kCentre);
+    clicks_ = 0;
+    for (const UINT step : c.steps) {
+      if (step == kTakeCapture) {
+        ReleaseCapture();
+      } else if (step == kTakeFocus) {
+        SetFocus(button->window());
+      } else {
+        SendMessageW(button->window(), step, 0, At(kCentre));
+        if (step == WM_LBUTTONDOWN || step == WM_RBUTTONDOWN) {
+          EXPECT_EQ(GetCapture(), button->window());
+        }
+      }
+    }
+    EXPECT_EQ(clicks_, c.clicks);
+    EXPECT_EQ(button->control().CurrentViewState(), c.state);
+    EXPECT_FALSE(button->control().ButtonHeld());
+    EXPECT_EQ(GetCapture(), nullptr);
+  }
 }
 
 TEST_F(CommandButtonTest, PollNoticesThePointerLeavingWithinTicks) {

@@ -5,10 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "dib_section_win.h"
 #include "forms/application_win.h"
+#include "forms/combo_box_win.h"
 #include "forms/form_timer_win.h"
 #include "forms/form_win.h"
 #include "forms/image_control_win.h"
+#include "forms/label_win.h"
 #include "message_pump.h"
 
 namespace {
@@ -168,20 +171,13 @@ TEST(FormTimers, TickThroughTheQueueOnlyWhileOnAndSurviveAPeriodChange) {
 
 // A 4 x 3 picture of distinct colours, as a DIB section the test knows byte for byte.
 Picture PatternPicture(COLORREF (&colours)[3][4]) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = 4;
-  info.bmiHeader.biHeight = -3;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateTopDownSection(4, 3, &bits);
   auto* pixels = static_cast<DWORD*>(bits);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 4; ++x) {
       colours[y][x] = RGB(40 * x + 20, 60 * y + 30, 200 - 30 * x);
-      pixels[y * 4 + x] = (GetRValue(colours[y][x]) << 16) | (GetGValue(colours[y][x]) << 8) |
-                          GetBValue(colours[y][x]);
+      pixels[y * 4 + x] = SwapRedAndBlue(colours[y][x]);
     }
   }
   return Picture(bitmap);
@@ -215,6 +211,60 @@ TEST(ImageControl, DrawsItsPictureUnstretchedAtTopLeftOnTheFormBackground) {
   EXPECT_EQ(GetPixel(screen, origin.x + 4, origin.y), RGB(0, 0, 0));
   EXPECT_EQ(GetPixel(screen, origin.x + 20, origin.y + 20), RGB(0, 0, 0));
   ReleaseDC(nullptr, screen);
+  form.Unload();
+}
+
+// The form lays its controls out for every dpi it is told of, from their 96-dpi places, and
+// their fonts with them; back at the first dpi every rectangle is the first one. A control gone
+// before the change is not visited.
+TEST(Forms, ADpiChangeLaysEveryControlOutFromItsDesignPlace) {
+  RecordingForm form(L"Scaled form");
+  ASSERT_TRUE(form.Load());
+  ASSERT_EQ(form.dpi(), 96);  // the test prefix's display
+  ImageControl image;
+  ASSERT_TRUE(image.Create(form.window(), {10, 20, 50, 33}));
+  Label label;
+  ASSERT_TRUE(label.Create(form.window(), {10, 40, 60, 53}));
+  ComboBox box;
+  ASSERT_TRUE(box.Create(form.window(), {70, 20, 111, 40}, FormFont()));
+  auto gone = std::make_unique<ImageControl>();
+  ASSERT_TRUE(gone->Create(form.window(), {0, 0, 5, 5}));
+  gone.reset();
+
+  const auto place = [&](HWND control) {
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, form.window(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  };
+  const auto fontHeight = [](HWND control) {
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    return font.lfHeight;
+  };
+  const RECT imageBefore = place(image.window()), labelBefore = place(label.window());
+  const RECT boxBefore = place(box.window());
+  RECT suggested = {0, 0, 400, 300};
+  SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(form.dpi(), 192);
+  EXPECT_EQ(image.dpi(), 192);
+  const RECT imageAt192 = place(image.window()), labelAt192 = place(label.window());
+  const RECT imageScaled = {20, 40, 100, 66}, labelScaled = {20, 80, 120, 106};
+  EXPECT_TRUE(EqualRect(&imageAt192, &imageScaled));
+  EXPECT_TRUE(EqualRect(&labelAt192, &labelScaled));
+  EXPECT_EQ(place(box.window()).left, 140);
+  EXPECT_EQ(fontHeight(box.window()), -26);  // 9.75 pt at 192 dpi
+
+  SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(96, 96),
+               reinterpret_cast<LPARAM>(&suggested));
+  const RECT imageBack = place(image.window()), labelBack = place(label.window());
+  const RECT boxBack = place(box.window());
+  EXPECT_TRUE(EqualRect(&imageBack, &imageBefore));
+  EXPECT_TRUE(EqualRect(&labelBack, &labelBefore));
+  EXPECT_TRUE(EqualRect(&boxBack, &boxBefore));
+  EXPECT_EQ(fontHeight(box.window()), -13);
   form.Unload();
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,6 +48,9 @@ class Form {
   // Moved to a monitor of another resolution: the form lays itself out for dpi and takes the
   // place the system suggests. By default it only takes the place.
   virtual void OnDpiChanged(int dpi, const RECT& suggested);
+  // Any message the form itself does not handle: the result, or nothing to leave it to the
+  // system's default handling.
+  virtual std::optional<LRESULT> OnOtherMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
 
  private:
   friend class FormTimer;

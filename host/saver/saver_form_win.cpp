@@ -4,81 +4,144 @@
 
 #include "forms/application_win.h"
 #include "host_paths.h"
-#include "host_state.h"
 #include "music/music_system_win.h"
 #include "resource_ids.h"
 #include "shared_names.h"
 
 namespace {
+
 constexpr UINT kMp3CheckMilliseconds = 1000;
 constexpr UINT kCdPollMilliseconds = 200;
-constexpr UINT kRendererWatchMilliseconds = 500;
+// The music's fall at the end of a run comes between the window going and the host's end, which
+// stays within about half a second: the window is looked for five times as often as the half
+// second it once was.
+constexpr UINT kRendererWatchMilliseconds = 100;
+// Forty steps a second: a level that changes by at most a tenth at each step is heard as a glide.
+constexpr UINT kFadeStepMilliseconds = 25;
+// A renderer that was ended from outside is gone together with its window; one whose window has
+// just gone in its own teardown is still giving the display its mode back.
+constexpr std::chrono::milliseconds kRendererEndWait{50};
+constexpr int kPlayPauseHotKeyId = 1;
+
+// The only place the saver run reads the clock.
+SaverMusicRun::Time Now() { return SaverMusicRun::Time(GetTickCount64()); }
+
+void EnableIfChanged(FormTimer& timer, bool enabled) {
+  if (timer.enabled() != enabled) timer.SetEnabled(enabled);
+}
+
+// Every display attached to the desktop back in the mode stored for it.
+void RestoreStoredDisplayModes() {
+  DISPLAY_DEVICEW device = {};
+  device.cb = sizeof(device);
+  for (DWORD index = 0; EnumDisplayDevicesW(nullptr, index, &device, 0); ++index) {
+    if (device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) {
+      ChangeDisplaySettingsExW(device.DeviceName, nullptr, nullptr, 0, nullptr);
+    }
+    device.cb = sizeof(device);
+  }
+}
+
 }  // namespace
 
-SaverForm::SaverForm(RunCursor cursor)
+SaverForm::PlayPauseKey::PlayPauseKey(HWND window)
+    : window_(window),
+      registered_(RegisterHotKey(window, kPlayPauseHotKeyId, 0, VK_MEDIA_PLAY_PAUSE) != 0) {}
+
+SaverForm::PlayPauseKey::~PlayPauseKey() {
+  if (registered_) UnregisterHotKey(window_, kPlayPauseHotKeyId);
+}
+
+SaverForm::SaverForm(RunCursor cursor, std::int16_t resolutionSwitch, BgmSettings music)
     : Form(kSaverCaption),
-      Timer1(*this, kMp3CheckMilliseconds, TimerStart::kDisabled, [] { Mp3Repeat(); }),
-      Timer2(*this, kCdPollMilliseconds, TimerStart::kDisabled, [this] { PollCd(); }),
+      Timer1(*this, kMp3CheckMilliseconds, TimerStart::kDisabled, [this] { music_.Mp3Check(); }),
+      Timer2(*this, kCdPollMilliseconds, TimerStart::kDisabled,
+             [this] {
+               music_.CdCheck();
+               FollowMusic();
+             }),
       Timer3(*this, kRendererWatchMilliseconds, TimerStart::kEnabled, [this] { CheckRenderer(); }),
-      cursor_(cursor) {}
+      cursor_(cursor),
+      resolutionSwitch_(resolutionSwitch),
+      music_(SystemMciPort(), std::move(music)),
+      fadeTimer_(*this, kFadeStepMilliseconds, TimerStart::kDisabled, [this] { StepFade(); }) {}
 
 void SaverForm::OnLoad() {
   Display = LoadPictureResource(IDR_SNOW_PICTURE);
   // The renderer reads the picture once while it starts, so it is written first.
   SavePicture(Display, kWorkingBitmapW.data());
   renderer_ =
-      StartProgram(ProgramFolder() + kRendererFileName, RendererArgumentText(ResolutionSwitch));
-  StartMusic();
+      StartProgram(ProgramFolder() + kRendererFileName, RendererArgumentText(resolutionSwitch_));
+  displayState_.emplace(window());
+  playPauseKey_.emplace(window());
+  music_.Start(Now());
+  FollowMusic();
 }
 
-void SaverForm::StartMusic() {
-  music_ = ChooseSaverMusic(BgmKind, BgmFile);
-  switch (music_) {
-    case SaverMusic::kAudioCd:
-      CdOpen();
-      Timer2.SetEnabled(true);
-      break;
-    case SaverMusic::kWave:
-      WavStart();
-      break;
-    case SaverMusic::kMp3:
-      Mp3Start();
-      Timer1.SetEnabled(true);
-      break;
-    case SaverMusic::kNone:
-      break;
+std::optional<LRESULT> SaverForm::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SYSCOMMAND:
+      // Noted; turning the display off is still the system's.
+      FollowDisplayPower(OnMonitorPowerCommand(displayPower_, wParam, lParam));
+      return std::nullopt;
+    case WM_POWERBROADCAST:
+      FollowDisplayPower(OnPowerBroadcast(displayPower_, wParam, lParam));
+      return std::nullopt;
+    case WM_HOTKEY:
+      if (wParam != kPlayPauseHotKeyId) return std::nullopt;
+      music_.PlayPause(Now());
+      FollowMusic();
+      return 0;
+    default:
+      return std::nullopt;
   }
+}
+
+void SaverForm::FollowDisplayPower(std::optional<DisplayPower> change) {
+  if (!change) return;
+  music_.DisplayPowerChanged(*change, Now());
+  FollowMusic();
 }
 
 void SaverForm::CheckRenderer() {
   const bool windowFound = FindWindowW(nullptr, kRendererWindowTitleW.data()) != nullptr;
   if (!watch_.RunIsOver(windowFound, renderer_.Running())) return;
   Timer3.SetEnabled(false);
+  runOver_ = true;
+  music_.End(Now());
+  FollowMusic();
+  if (music_.ended()) FinishRun();
+}
+
+void SaverForm::StepFade() {
+  music_.Tick(Now());
+  FollowMusic();
+  if (runOver_ && music_.ended()) FinishRun();
+}
+
+void SaverForm::FollowMusic() {
+  EnableIfChanged(Timer1, music_.mp3Checking());
+  EnableIfChanged(Timer2, music_.cdPolling());
+  EnableIfChanged(fadeTimer_, music_.fading());
+}
+
+void SaverForm::FinishRun() {
+  if (DisplayModesLeftSwitched(resolutionSwitch_, renderer_.ExitCodeWithin(kRendererEndWait))) {
+    RestoreStoredDisplayModes();
+  }
   Unload();
 }
 
-// Once a poll has failed, the CD is not polled again during this run.
-void SaverForm::PollCd() {
-  CdPoll();
-  Timer2.SetEnabled(CdPollOn);
-}
-
 bool SaverForm::OnQueryUnload() {
-  if (Timer2.enabled()) {
-    Timer2.SetEnabled(false);
-    CdClose();
-  }
-  if (music_ == SaverMusic::kWave) WavStop();
-  if (music_ == SaverMusic::kMp3) {
-    Timer1.SetEnabled(false);
-    Mp3Stop();
-  }
+  // Music still sounding here is stopped at once: the platform is ending the run.
+  music_.StopNow();
+  FollowMusic();
   // Balances the one hide made at start-up for a run started with /s.
   if (cursor_ == RunCursor::kHidden) SavedCursorCount = ShowCursor(TRUE);
   EndProgram();
 }
 
 void LoadSaverForm(RunCursor cursor) {
-  static SaverForm saverForm(cursor);
+  static SaverForm saverForm(cursor, ResolutionSwitch, BgmSettings{BgmKind, BgmRepeat, BgmFile});
   saverForm.Load();
 }

@@ -80,6 +80,10 @@ void SaverMusicRun::CdCheck() {
 
 void SaverMusicRun::Tick(Time now) {
   if (!fade_) return;
+  if (fade_->startsAtNextStep) {
+    fade_->start = now;
+    fade_->startsAtNextStep = false;
+  }
   const int level = fade_->LevelAt(now);
   if (level != mp3Level_) {
     mp3Level_ = level;
@@ -137,7 +141,7 @@ void SaverMusicRun::FollowMp3(bool wanted, Time now) {
   }
   mp3Level_ = kSilent;
   mp3Open_ = bgm_.Mp3Start(kSilent, mp3Position_);
-  if (mp3Open_) FadeTo(kFull, kRiseTime, now);
+  if (mp3Open_) fade_ = Fade{kSilent, kFull, now, kRiseTime, true};
 }
 
 // A fade over part of the range takes that part of the full-scale time.
@@ -147,5 +151,5 @@ void SaverMusicRun::FadeTo(int level, Time fullScaleTime, Time now) {
   // Silence is always reached through a fade, however short, whose end closes the file.
   if (mp3Level_ == level && level != kSilent) return;
   const Time length = fullScaleTime * std::abs(level - mp3Level_) / kFull;
-  fade_ = Fade{mp3Level_, level, now, length};
+  fade_ = Fade{mp3Level_, level, now, length, false};
 }

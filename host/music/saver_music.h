@@ -63,6 +63,9 @@ class SaverMusicRun {
     int to;
     Time start;
     Time length;
+    // A file just opened is heard only once its player has started: its rise starts at the next
+    // step.
+    bool startsAtNextStep;
     int LevelAt(Time now) const;
   };
 

@@ -30,16 +30,10 @@ void EnableIfChanged(FormTimer& timer, bool enabled) {
   if (timer.enabled() != enabled) timer.SetEnabled(enabled);
 }
 
-// Every display attached to the desktop back in the mode stored for it.
+// Every display back in the mode stored for it: with no device and no mode, the system reloads
+// the stored settings of all of them.
 void RestoreStoredDisplayModes() {
-  DISPLAY_DEVICEW device = {};
-  device.cb = sizeof(device);
-  for (DWORD index = 0; EnumDisplayDevicesW(nullptr, index, &device, 0); ++index) {
-    if (device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) {
-      ChangeDisplaySettingsExW(device.DeviceName, nullptr, nullptr, 0, nullptr);
-    }
-    device.cb = sizeof(device);
-  }
+  ChangeDisplaySettingsExW(nullptr, nullptr, nullptr, 0, nullptr);
 }
 
 }  // namespace

@@ -185,6 +185,38 @@ TEST_F(MonitorsTest, SwitchedRunCoversTheSecondMonitorAndGivesTheModesBack) {
       << "the other program's window did not come back";
 }
 
+// A renderer ended from outside (a crash, the task list) never runs its own teardown: the host
+// gives the desktop its modes back and ends, while another program goes on.
+TEST_F(MonitorsTest, RendererEndedFromOutsideLeavesTheDesktopAsItWas) {
+  const RECT second = monitorsBefore_[1];
+  const RedWindow other(second);
+  StartSaver("renderer ended from outside");
+  ASSERT_TRUE(PollUntil(kStartTimeout, [] {
+    return SameRect(MonitorRects()[0], kSwitchedPrimary);
+  })) << "the primary was not switched";
+  DWORD rendererId = 0;
+  GetWindowThreadProcessId(renderer_, &rendererId);
+  const ScopedHandle renderer(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, rendererId));
+  ASSERT_TRUE(renderer.valid());
+  ASSERT_TRUE(TerminateProcess(renderer.get(), 1));
+  ASSERT_EQ(WaitForSingleObject(renderer.get(), 5000), WAIT_OBJECT_0);
+  const Clock::time_point ended = Clock::now();
+  ASSERT_TRUE(host_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout))
+                  .has_value())
+      << "the host did not end";
+  PrintElapsed("renderer ended to the host's end", ended);
+  std::vector<RECT> after;
+  EXPECT_TRUE(PollUntil(5s,
+                        [&] {
+                          after = MonitorRects();
+                          return SameRects(after, monitorsBefore_);
+                        }))
+      << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
+  PrintElapsed("renderer ended to the modes given back", ended);
+  EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
+      << "the other program's window did not come back";
+}
+
 TEST_F(MonitorsTest, KeptModesShowSnowEdgeToEdgeOnEveryMonitor) {
   WriteFileBytes(folder_.PathOf(kSettingsFile), kKeepModesSettings);
   StartSaver("modes kept");

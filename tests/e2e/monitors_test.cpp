@@ -129,6 +129,19 @@ class MonitorsTest : public ::testing::Test {
     for (const RECT& monitor : expected) EXPECT_TRUE(SnowOn(monitor, true));
   }
 
+  // Every monitor back in its mode and the other program's window, on the second, shown again.
+  void ExpectDesktopAsBefore(const RECT& second) {
+    std::vector<RECT> after;
+    EXPECT_TRUE(PollUntil(5s,
+                          [&] {
+                            after = MonitorRects();
+                            return SameRects(after, monitorsBefore_);
+                          }))
+        << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
+    EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
+        << "the other program's window did not come back";
+  }
+
   void EndWithEscape() {
     const Clock::time_point pressed = Clock::now();
     ASSERT_TRUE(PostMessageW(renderer_, WM_KEYDOWN, VK_ESCAPE, 1));
@@ -174,15 +187,7 @@ TEST_F(MonitorsTest, SwitchedRunCoversTheSecondMonitorAndGivesTheModesBack) {
   for (const RECT& monitor : running) EXPECT_TRUE(SnowOn(monitor, false));
 
   EndWithEscape();
-  std::vector<RECT> after;
-  EXPECT_TRUE(PollUntil(5s,
-                        [&] {
-                          after = MonitorRects();
-                          return SameRects(after, monitorsBefore_);
-                        }))
-      << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
-  EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
-      << "the other program's window did not come back";
+  ExpectDesktopAsBefore(second);
 }
 
 // A renderer ended from outside (a crash, the task list) never runs its own teardown: the host
@@ -205,16 +210,8 @@ TEST_F(MonitorsTest, RendererEndedFromOutsideLeavesTheDesktopAsItWas) {
                   .has_value())
       << "the host did not end";
   PrintElapsed("renderer ended to the host's end", ended);
-  std::vector<RECT> after;
-  EXPECT_TRUE(PollUntil(5s,
-                        [&] {
-                          after = MonitorRects();
-                          return SameRects(after, monitorsBefore_);
-                        }))
-      << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
-  PrintElapsed("renderer ended to the modes given back", ended);
-  EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
-      << "the other program's window did not come back";
+  ExpectDesktopAsBefore(second);
+  PrintElapsed("renderer ended to the desktop as it was", ended);
 }
 
 TEST_F(MonitorsTest, KeptModesShowSnowEdgeToEdgeOnEveryMonitor) {

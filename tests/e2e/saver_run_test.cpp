@@ -25,8 +25,8 @@ using Clock = std::chrono::steady_clock;
 constexpr wchar_t kStandInFile[] = L"stand_in_renderer.exe";
 // Half a second, the host's promise, and room for the end of its process, which under Wine on a
 // busy two-core machine was seen to take over 100 ms. The host looks for the window ten times a
-// second and an MP3's fall takes a quarter of one, so a watch back at twice a second, or a fall
-// that outlasts its quarter, shows.
+// second and an MP3's fall takes a quarter of one: a watch back at twice a second shows here, a
+// fall that outlasts its quarter in the sound test, which keeps the same bound.
 constexpr auto kExitBound = 650ms;
 constexpr auto kStartTimeout = 20s;
 

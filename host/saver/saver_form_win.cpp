@@ -102,6 +102,10 @@ void SaverForm::CheckRenderer() {
   if (!watch_.RunIsOver(windowFound, renderer_.Running())) return;
   Timer3.SetEnabled(false);
   runOver_ = true;
+  // The desktop first: the music's fall can wait, a switched desktop should not.
+  if (DisplayModesLeftSwitched(resolutionSwitch_, renderer_.ExitCodeWithin(kRendererEndWait))) {
+    RestoreStoredDisplayModes();
+  }
   music_.End(Now());
   FollowMusic();
   if (music_.ended()) FinishRun();
@@ -119,12 +123,7 @@ void SaverForm::FollowMusic() {
   EnableIfChanged(fadeTimer_, music_.fading());
 }
 
-void SaverForm::FinishRun() {
-  if (DisplayModesLeftSwitched(resolutionSwitch_, renderer_.ExitCodeWithin(kRendererEndWait))) {
-    RestoreStoredDisplayModes();
-  }
-  Unload();
-}
+void SaverForm::FinishRun() { Unload(); }
 
 bool SaverForm::OnQueryUnload() {
   // Music still sounding here is stopped at once: the platform is ending the run.

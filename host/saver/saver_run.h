@@ -25,6 +25,7 @@ class RendererWatch {
 // Whether the end of the run must give every display its stored mode back: the renderer was to
 // switch the primary display and its process ended without its own teardown, which exits with 0
 // (a crash, or ended from outside). Nothing is known of a renderer that still runs or never
-// started: one that still runs is in its teardown.
+// started: one that still runs is in its teardown. One that could not make its window exits with
+// 1 after its teardown; giving the stored modes back once more changes nothing then.
 bool DisplayModesLeftSwitched(std::int16_t resolutionSwitch,
                               std::optional<std::uint32_t> rendererExitCode);

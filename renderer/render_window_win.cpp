@@ -44,7 +44,7 @@ LRESULT OnSysCommand(RendererRun& run, HWND window, WPARAM wParam, LPARAM lParam
   // The system would start a screen saver over ours; refuse it.
   if ((wParam & 0xFFF0) == SC_SCREENSAVE) return 0;
   // The display's power is noted and still left to the system to change.
-  if ((wParam & 0xFFF0) == SC_MONITORPOWER) OnMonitorPowerCommand(run.displaySleep, lParam);
+  run.displaySleep.Follow(OnMonitorPowerCommand(run.displaySleep.watch(), wParam, lParam));
   return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
@@ -188,7 +188,7 @@ LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SYSCOMMAND:
       return OnSysCommand(*run, window, wParam, lParam);
     case WM_POWERBROADCAST:
-      OnPowerBroadcast(run->displaySleep, wParam, lParam);
+      run->displaySleep.Follow(OnPowerBroadcast(run->displaySleep.watch(), wParam, lParam));
       return DefWindowProcA(window, message, wParam, lParam);
     default:
       return DefWindowProcA(window, message, wParam, lParam);

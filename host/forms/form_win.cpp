@@ -150,6 +150,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     default:
+      if (const std::optional<LRESULT> result = OnOtherMessage(message, wParam, lParam)) {
+        return *result;
+      }
       return DefWindowProcW(window_, message, wParam, lParam);
   }
 }

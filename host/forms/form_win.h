@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,6 +57,9 @@ class Form {
   // dpi from its 96-dpi place, then the form takes the place the system suggests. A form that
   // draws more for its dpi does so after calling this.
   virtual void OnDpiChanged(int dpi, const RECT& suggested);
+  // Any message the form itself does not handle: the result, or nothing to leave it to the
+  // system's default handling.
+  virtual std::optional<LRESULT> OnOtherMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
 
  private:
   friend class FormTimer;

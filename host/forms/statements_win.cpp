@@ -12,6 +12,16 @@ bool StartedProgram::Running() const {
   return started() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
+std::optional<std::uint32_t> StartedProgram::ExitCodeWithin(std::chrono::milliseconds wait) const {
+  if (!started()) return std::nullopt;
+  if (WaitForSingleObject(process_.get(), static_cast<DWORD>(wait.count())) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
+  return code;
+}
+
 StartedProgram StartProgram(const std::wstring& path, const std::wstring& argumentText) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);

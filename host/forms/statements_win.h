@@ -1,5 +1,8 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,6 +21,9 @@ class StartedProgram {
   bool started() const { return process_.valid(); }
   // False once the program has ended, and for one that never started.
   bool Running() const;
+  // The program's exit code once it has ended, waiting for that up to the given time; nothing
+  // while it runs, and for one that never started.
+  std::optional<std::uint32_t> ExitCodeWithin(std::chrono::milliseconds wait) const;
 
  private:
   ScopedHandle process_;

@@ -6,9 +6,6 @@
 #include "forms/number_text.h"
 #include "forms/text_rules.h"
 
-bool CdPollOn = false;
-std::wstring MciReply;
-
 namespace {
 
 constexpr wchar_t kNoCommandText[] = L"コマンド文字列が指定されていません";
@@ -17,6 +14,8 @@ constexpr wchar_t kErrorPrefix[] = L"Error:";
 
 constexpr wchar_t kCdDevice[] = L"cdaudio";
 constexpr std::size_t kModeChars = 7;  // "stopped" and "playing" are told apart by 7 characters
+// A position in milliseconds has at most ten digits.
+constexpr std::size_t kPositionBufferChars = 32;
 
 // Text taken from a system buffer ends at its first NUL.
 std::wstring TextOf(std::wstring_view buffer) {
@@ -28,111 +27,131 @@ std::wstring ModeOf(std::wstring_view buffer) { return FirstChars(TextOf(buffer)
 // An unusable query reply: an error text, or a reply the device flagged itself.
 bool IsErrorReply(std::wstring_view reply) { return FindText(UpperCase(reply), L"ERR") != 0; }
 
-std::int32_t SendForCode(MciPort& port, std::wstring_view command) {
-  return port.Send(command, 0).code;
+}  // namespace
+
+void DriftmantleBgm::SendKeepingResult(std::wstring_view command) {
+  LastApiResult_ = port_.Send(command, 0).code;
 }
 
-void SendIgnoringResult(MciPort& port, std::wstring_view command) { port.Send(command, 0); }
+void DriftmantleBgm::SendIgnoringResult(std::wstring_view command) { port_.Send(command, 0); }
 
 // One poll; false when polling should end.
-bool PollCd(MciPort& port, std::int16_t bgmRepeat) {
-  const std::wstring currentTrack = MciStatus(port, L"status cdaudio current track");
+bool DriftmantleBgm::PollCd() {
+  const std::wstring currentTrack = MciStatus(L"status cdaudio current track");
   if (IsErrorReply(currentTrack)) return false;
-  if (IsErrorReply(MciStatus(port, L"status cdaudio number of tracks"))) return false;
+  if (IsErrorReply(MciStatus(L"status cdaudio number of tracks"))) return false;
 
-  const MciPort::Reply mode = port.Send(L"status cdaudio mode", kCdModeBufferChars);
+  const MciPort::Reply mode = port_.Send(L"status cdaudio mode", kCdModeBufferChars);
+  LastApiResult_ = mode.code;
   const bool stopped = ModeOf(mode.buffer) == L"stopped";
 
-  if (bgmRepeat == 0) {
-    if (stopped) CdPlay(port, kCdDevice, L"", L"");
+  const std::int16_t repeat = settings_.BgmRepeat;
+  if (repeat == 0) {
+    if (stopped) CdPlay(kCdDevice, L"", L"");
     return true;
   }
   // The track is compared as a number even when the disc has stopped, so a track text that is
   // no number ends polling either way.
   const std::optional<double> track = ParseNumber(currentTrack);
   if (!track) return false;
-  if (stopped || *track != bgmRepeat) {
+  if (stopped || *track != repeat) {
     const std::wstring start =
-        MciStatus(port, L"status cdaudio position track " + std::to_wstring(bgmRepeat));
-    CdPlay(port, kCdDevice, start, L"");
+        MciStatus(L"status cdaudio position track " + std::to_wstring(repeat));
+    CdPlay(kCdDevice, start, L"");
   }
   return true;
 }
 
-}  // namespace
-
-std::int32_t MciSend(MciPort& port, std::wstring_view command, std::wstring& reply) {
+std::int32_t DriftmantleBgm::MciSend(std::wstring_view command, std::wstring& reply) {
   if (command.empty()) {
     reply = kNoCommandText;
     return kMciNoCommand;
   }
-  const MciPort::Reply sent = port.Send(command, kMciReplyBufferChars);
+  const MciPort::Reply sent = port_.Send(command, kMciReplyBufferChars);
+  LastApiResult_ = sent.code;
   if (sent.code == 0) {
     reply = TextOf(sent.buffer);
     return 0;
   }
-  const std::optional<std::wstring> text = port.ErrorText(sent.code, kMciErrorBufferChars);
+  const std::optional<std::wstring> text = port_.ErrorText(sent.code, kMciErrorBufferChars);
   reply = text ? TextOf(*text) : kNoErrorText;
   return sent.code;
 }
 
-std::wstring MciStatus(MciPort& port, std::wstring_view command) {
-  const std::int32_t code = MciSend(port, command, MciReply);
+std::wstring DriftmantleBgm::MciStatus(std::wstring_view command) {
+  const std::int32_t code = MciSend(command, MciReply_);
+  LastApiResult_ = code;
   if (code != 0) return kErrorPrefix + std::to_wstring(code);
-  return MciReply;
+  return MciReply_;
 }
 
-std::int32_t CdPlay(MciPort& port, std::wstring_view device, std::wstring_view from,
-                    std::wstring_view to) {
+std::int32_t DriftmantleBgm::CdPlay(std::wstring_view device, std::wstring_view from,
+                                    std::wstring_view to) {
   std::wstring command = L"play ";
   command += device;
   if (!from.empty()) (command += L" from ") += from;
   if (!to.empty()) (command += L" to ") += to;
-  return MciSend(port, command, MciReply);
+  return MciSend(command, MciReply_);
 }
 
-std::int32_t CdOpen(MciPort& port) {
-  SendForCode(port, L"open cdaudio");
-  return SendForCode(port, L"set cdaudio time format tmsf");
+void DriftmantleBgm::CdOpen() {
+  SendKeepingResult(L"open cdaudio");
+  SendKeepingResult(L"set cdaudio time format tmsf");
 }
 
-void CdPoll(MciPort& port, std::int16_t bgmRepeat) {
-  CdPollOn = true;
+bool DriftmantleBgm::CdPoll() {
+  CdPollOn_ = true;
   try {
-    CdPollOn = PollCd(port, bgmRepeat);
+    CdPollOn_ = PollCd();
   } catch (const std::exception&) {
     // Whatever fails inside a poll ends polling; the saver run goes on without the CD.
-    CdPollOn = false;
+    CdPollOn_ = false;
   }
+  return CdPollOn_;
 }
 
-std::int32_t CdClose(MciPort& port) {
-  SendForCode(port, L"stop cdaudio");
-  return SendForCode(port, L"close cdaudio");
+void DriftmantleBgm::CdClose() {
+  SendKeepingResult(L"stop cdaudio");
+  SendKeepingResult(L"close cdaudio");
 }
 
-void Mp3Start(MciPort& port, const std::wstring& bgmFile) {
-  const std::wstring open = L"open \"" + bgmFile + L"\" type MPEGVideo Alias MP3Play";
-  if (port.Send(open, 0).code == 0) SendIgnoringResult(port, L"play MP3Play");
+bool DriftmantleBgm::Mp3Start(int volume, std::wstring_view from) {
+  const std::wstring open = L"open \"" + settings_.BgmFile + L"\" type MPEGVideo Alias MP3Play";
+  if (port_.Send(open, 0).code != 0) return false;
+  if (volume != kFullVolume) Mp3Volume(volume);
+  SendIgnoringResult(from.empty() ? std::wstring(L"play MP3Play")
+                                  : L"play MP3Play from " + std::wstring(from));
+  return true;
 }
 
-bool Mp3IsPlaying(MciPort& port) {
-  return ModeOf(port.Send(L"status MP3Play mode", kMp3ModeBufferChars).buffer) == L"playing";
+bool DriftmantleBgm::Mp3IsPlaying() {
+  return ModeOf(port_.Send(L"status MP3Play mode", kMp3ModeBufferChars).buffer) == L"playing";
 }
 
-void Mp3Repeat(MciPort& port) {
-  if (Mp3IsPlaying(port)) return;
-  SendIgnoringResult(port, L"stop MP3Play");
-  SendIgnoringResult(port, L"play MP3Play from 0");
+void DriftmantleBgm::Mp3Repeat() {
+  if (Mp3IsPlaying()) return;
+  SendIgnoringResult(L"stop MP3Play");
+  SendIgnoringResult(L"play MP3Play from 0");
 }
 
-void Mp3Stop(MciPort& port) {
-  SendIgnoringResult(port, L"stop MP3Play");
-  SendIgnoringResult(port, L"close MP3Play");
+std::wstring DriftmantleBgm::Mp3Position() {
+  const MciPort::Reply reply = port_.Send(L"status MP3Play position", kPositionBufferChars);
+  if (reply.code != 0) return {};
+  const std::wstring position = TextOf(reply.buffer);
+  return ParseNumber(position) ? position : std::wstring();
 }
 
-bool WavStart(MciPort& port, const std::wstring& bgmFile) {
-  return port.WaveOutputDevices() > 0 && port.PlayLoopingSound(bgmFile) != 0;
+void DriftmantleBgm::Mp3Volume(int volume) {
+  SendIgnoringResult(L"setaudio MP3Play volume to " + std::to_wstring(volume));
 }
 
-bool WavStop(MciPort& port) { return port.StopSound() != 0; }
+void DriftmantleBgm::Mp3Stop() {
+  SendIgnoringResult(L"stop MP3Play");
+  SendIgnoringResult(L"close MP3Play");
+}
+
+void DriftmantleBgm::WavStart() {
+  if (port_.WaveOutputDevices() > 0) LastApiResult_ = port_.PlayLoopingSound(settings_.BgmFile);
+}
+
+void DriftmantleBgm::WavStop() { LastApiResult_ = port_.StopSound(); }

@@ -1,17 +1,6 @@
 #pragma once
 
-#include "music/driftmantle_bgm.h"
+#include "music/mci_port.h"
 
-// The music module over the system's multimedia services (Windows only), in the form the saver
-// form calls it: with no more than the settings it needs.
-
+// The system's multimedia services (Windows only), loaded when the music first needs them.
 MciPort& SystemMciPort();
-
-inline void CdOpen() { CdOpen(SystemMciPort()); }
-inline void CdPoll(std::int16_t bgmRepeat) { CdPoll(SystemMciPort(), bgmRepeat); }
-inline void CdClose() { CdClose(SystemMciPort()); }
-inline void Mp3Start(const std::wstring& bgmFile) { Mp3Start(SystemMciPort(), bgmFile); }
-inline void Mp3Repeat() { Mp3Repeat(SystemMciPort()); }
-inline void Mp3Stop() { Mp3Stop(SystemMciPort()); }
-inline void WavStart(const std::wstring& bgmFile) { WavStart(SystemMciPort(), bgmFile); }
-inline void WavStop() { WavStop(SystemMciPort()); }

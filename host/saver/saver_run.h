@@ -1,17 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <string_view>
 
 // The decisions of a full-screen saver run, apart from the windows and devices that carry them.
-
-// The music a saver run plays, from the music settings.
-enum class SaverMusic { kNone, kAudioCd, kWave, kMp3 };
-
-// A file source plays by the last three letters of its name, whatever their case: "WAV" as a
-// looping wave sound, "MP3" through the MPEG player, anything else not at all.
-SaverMusic ChooseSaverMusic(std::int16_t bgmKind, std::wstring_view bgmFile);
 
 // The argument text the renderer is started with: the keep-mode argument when the settings keep
 // every monitor's mode, nothing when the primary display is to be switched.
@@ -28,3 +21,11 @@ class RendererWatch {
  private:
   bool windowSeen_ = false;
 };
+
+// Whether the end of the run must give every display its stored mode back: the renderer was to
+// switch the primary display and its process ended without its own teardown, which exits with 0
+// (a crash, or ended from outside). Nothing is known of a renderer that still runs or never
+// started: one that still runs is in its teardown. One that could not make its window exits with
+// 1 after its teardown; giving the stored modes back once more changes nothing then.
+bool DisplayModesLeftSwitched(std::int16_t resolutionSwitch,
+                              std::optional<std::uint32_t> rendererExitCode);

@@ -127,6 +127,19 @@ class MonitorsTest : public ::testing::Test {
     for (const RECT& monitor : expected) EXPECT_TRUE(SnowOn(monitor, true));
   }
 
+  // Every monitor back in its mode and the other program's window, on the second, shown again.
+  void ExpectDesktopAsBefore(const RECT& second) {
+    std::vector<RECT> after;
+    EXPECT_TRUE(PollUntil(5s,
+                          [&] {
+                            after = MonitorRects();
+                            return SameRects(after, monitorsBefore_);
+                          }))
+        << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
+    EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
+        << "the other program's window did not come back";
+  }
+
   void EndWithEscape() {
     ASSERT_TRUE(PressKeyOnceInFront(renderer_, VK_ESCAPE))
         << "the renderer's window is not in front";
@@ -173,15 +186,31 @@ TEST_F(MonitorsTest, SwitchedRunCoversTheSecondMonitorAndGivesTheModesBack) {
   for (const RECT& monitor : running) EXPECT_TRUE(SnowOn(monitor, false));
 
   EndWithEscape();
-  std::vector<RECT> after;
-  EXPECT_TRUE(PollUntil(5s,
-                        [&] {
-                          after = MonitorRects();
-                          return SameRects(after, monitorsBefore_);
-                        }))
-      << "before " << Describe(monitorsBefore_) << ", after " << Describe(after);
-  EXPECT_TRUE(PollUntil(5s, [&] { return ShowsRed(second); }))
-      << "the other program's window did not come back";
+  ExpectDesktopAsBefore(second);
+}
+
+// A renderer ended from outside (a crash, the task list) never runs its own teardown: the host
+// gives the desktop its modes back and ends, while another program goes on.
+TEST_F(MonitorsTest, RendererEndedFromOutsideLeavesTheDesktopAsItWas) {
+  const RECT second = monitorsBefore_[1];
+  const RedWindow other(second);
+  StartSaver("renderer ended from outside");
+  ASSERT_TRUE(PollUntil(kStartTimeout, [] {
+    return SameRect(MonitorRects()[0], kSwitchedPrimary);
+  })) << "the primary was not switched";
+  DWORD rendererId = 0;
+  GetWindowThreadProcessId(renderer_, &rendererId);
+  const ScopedHandle renderer(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, rendererId));
+  ASSERT_TRUE(renderer.valid());
+  ASSERT_TRUE(TerminateProcess(renderer.get(), 1));
+  ASSERT_EQ(WaitForSingleObject(renderer.get(), 5000), WAIT_OBJECT_0);
+  const Clock::time_point ended = Clock::now();
+  ASSERT_TRUE(host_.WaitForExit(std::chrono::duration_cast<std::chrono::milliseconds>(kExitTimeout))
+                  .has_value())
+      << "the host did not end";
+  PrintElapsed("renderer ended to the host's end", ended);
+  ExpectDesktopAsBefore(second);
+  PrintElapsed("renderer ended to the desktop as it was", ended);
 }
 
 TEST_F(MonitorsTest, KeptModesShowSnowEdgeToEdgeOnEveryMonitor) {

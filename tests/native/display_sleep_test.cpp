@@ -68,9 +68,11 @@ TEST(DisplaySleep, TheTimerLeavesOutTheDarkTime) {
     for (const Event& event : c.events) {
       at(event.at);
       if (event.step == Step::kTick) timer.Tick();
-      if (event.step == Step::kRequestOff) sleep.ReportMonitorPowerRequest(DisplayPower::kOff);
+      if (event.step == Step::kRequestOff)
+        sleep.Follow(sleep.watch().ReportMonitorPowerRequest(DisplayPower::kOff));
       if (event.step == Step::kOn || event.step == Step::kOff) {
-        sleep.ReportConsoleState(event.step == Step::kOn ? DisplayPower::kOn : DisplayPower::kOff);
+        sleep.Follow(sleep.watch().ReportConsoleState(
+            event.step == Step::kOn ? DisplayPower::kOn : DisplayPower::kOff));
         EXPECT_EQ(sleep.drawing(), event.step == Step::kOn) << "at " << event.at;
       }
     }

@@ -1,56 +1,16 @@
 // The music module's decisions over a recording port: every command string, in order, and what
-// each operation returns or leaves in MciReply and CdPollOn.
+// each operation leaves in LastApiResult, MciReply and CdPollOn.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <stdexcept>
-#include <vector>
+#include <optional>
 
+#include "host_state.h"
 #include "music/driftmantle_bgm.h"
+#include "recording_port.h"
 
 namespace {
 
-using Calls = std::vector<std::wstring>;
-
-// Logs each call as one line. Replies are scripted by command
-// (others succeed with no text) and come back like a system buffer: text, NUL, stale characters.
-class RecordingPort final : public MciPort {
- public:
-  std::map<std::wstring, Reply, std::less<>> replies;
-  std::map<std::int32_t, std::wstring> errorTexts;
-  std::uint32_t waveDevices = 1;
-  std::wstring throwingCommand;
-  Calls calls;
-
-  Reply Send(std::wstring_view command, std::size_t chars) override {
-    Log(std::wstring(command));
-    if (command == throwingCommand) throw std::runtime_error("port failed");
-    const auto found = replies.find(command);
-    const Reply reply = found == replies.end() ? Reply{0, L""} : found->second;
-    return {reply.code, Buffer(reply.buffer, chars)};
-  }
-  std::optional<std::wstring> ErrorText(std::int32_t code, std::size_t chars) override {
-    Log(L"error text " + std::to_wstring(code));
-    const auto found = errorTexts.find(code);
-    if (found == errorTexts.end()) return std::nullopt;
-    return Buffer(found->second, chars);
-  }
-  std::uint32_t WaveOutputDevices() override { return Log(L"wave devices"), waveDevices; }
-  std::int32_t PlayLoopingSound(const std::wstring& file) override {
-    return Log(L"loop sound " + file), 1;
-  }
-  std::int32_t StopSound() override { return Log(L"stop sound"), 1; }
-
- private:
-  void Log(const std::wstring& call) { calls.push_back(call); }
-  static std::wstring Buffer(const std::wstring& text, std::size_t chars) {
-    if (chars == 0) return L"";
-    EXPECT_LT(text.size(), chars) << "a reply the buffer cannot hold";
-    std::wstring buffer = text + L'\0';
-    buffer.resize(chars, L'#');
-    return buffer;
-  }
-};
+constexpr std::int32_t kUntouched = -7;
 
 const Calls kCdQueries = {L"status cdaudio current track", L"status cdaudio number of tracks",
                           L"status cdaudio mode"};
@@ -63,28 +23,36 @@ Calls CdQueriesThen(const Calls& more) {
 
 class Music : public testing::Test {
  protected:
-  void SetUp() override {
-    CdPollOn = false;
-    MciReply.clear();
-  }
   // The calls of one poll; CdPollOn as it left it.
   Calls Poll() {
     port_.calls.clear();
-    CdPoll(port_, bgmRepeat_);
+    bgm_->CdPoll();
     return port_.calls;
   }
+  // Leaves kUntouched in LastApiResult, so that a call that keeps no result shows.
+  void Mark() {
+    port_.replies[L"mark"] = {kUntouched, L""};
+    const std::size_t logged = port_.calls.size();
+    std::wstring reply;
+    bgm_->MciSend(L"mark", reply);
+    port_.calls.resize(logged);
+  }
+  // A music object whose settings repeat the CD's track, or name the file.
+  void Use(BgmSettings settings) { bgm_.emplace(port_, std::move(settings)); }
 
   RecordingPort port_;
-  std::int16_t bgmRepeat_ = 0;
+  std::optional<DriftmantleBgm> bgm_{std::in_place, port_, BgmSettings{}};
 };
 
 }  // namespace
 
-TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndGiveTheLastResult) {
+TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndKeepTheLastResult) {
   port_.replies[L"open cdaudio"] = {266, L""};
-  EXPECT_EQ(CdOpen(port_), 0);
+  bgm_->CdOpen();
+  EXPECT_EQ(bgm_->LastApiResult(), 0);
   port_.replies[L"close cdaudio"] = {263, L""};
-  EXPECT_EQ(CdClose(port_), 263);
+  bgm_->CdClose();
+  EXPECT_EQ(bgm_->LastApiResult(), 263);
   EXPECT_EQ(port_.calls, (Calls{L"open cdaudio", L"set cdaudio time format tmsf", L"stop cdaudio",
                                 L"close cdaudio"}));
 }
@@ -93,27 +61,27 @@ TEST_F(Music, WholeDiscPlaysAgainWheneverAPollFindsItStopped) {
   port_.replies[L"status cdaudio current track"] = {0, L"abc"};  // never read as a number
   port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
   EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio"}));
-  EXPECT_TRUE(CdPollOn);
+  EXPECT_TRUE(bgm_->CdPollOn());
   EXPECT_EQ(Poll(), CdQueriesThen({L"play cdaudio"}));
   port_.replies[L"status cdaudio mode"] = {0, L"playing"};
   EXPECT_EQ(Poll(), kCdQueries);
-  EXPECT_TRUE(CdPollOn);
+  EXPECT_TRUE(bgm_->CdPollOn());
 }
 
 TEST_F(Music, RepeatedTrackStartsAgainWhenAnotherTrackPlaysOrTheDiscStops) {
-  bgmRepeat_ = 3;
+  Use({kBgmAudioCd, 3, L""});
   port_.replies[L"status cdaudio current track"] = {0, L"4"};
   port_.replies[L"status cdaudio mode"] = {0, L"playing"};
   port_.replies[L"status cdaudio position track 3"] = {0, L"03:00:00:00"};
   const Calls jumpBack =
       CdQueriesThen({L"status cdaudio position track 3", L"play cdaudio from 03:00:00:00"});
   EXPECT_EQ(Poll(), jumpBack);
-  EXPECT_TRUE(CdPollOn);
+  EXPECT_TRUE(bgm_->CdPollOn());
   port_.replies[L"status cdaudio current track"] = {0, L"03"};  // a number: track 3
   EXPECT_EQ(Poll(), kCdQueries);
   port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
   EXPECT_EQ(Poll(), jumpBack);
-  EXPECT_TRUE(CdPollOn);
+  EXPECT_TRUE(bgm_->CdPollOn());
 }
 
 TEST_F(Music, PollingEndsAtTheFirstUnreadableReply) {
@@ -138,79 +106,94 @@ TEST_F(Music, PollingEndsAtTheFirstUnreadableReply) {
     for (const std::wstring& call : Poll()) {
       if (call.rfind(L"error text", 0) != 0) sent.push_back(call);
     }
-    EXPECT_FALSE(CdPollOn);
+    EXPECT_FALSE(bgm_->CdPollOn());
     EXPECT_EQ(sent, Calls(kCdQueries.begin(), kCdQueries.begin() + c.queriesSent));
-    EXPECT_EQ(MciReply, c.reply.code != 0 ? L"no disc" : c.reply.buffer);
+    EXPECT_EQ(bgm_->LastApiResult(), c.reply.code);
   }
 }
 
 TEST_F(Music, PollingEndsOnATrackThatIsNoNumberAndOnAnyFailure) {
-  bgmRepeat_ = 2;
+  Use({kBgmAudioCd, 2, L""});
   port_.replies[L"status cdaudio current track"] = {0, L"abc"};
   port_.replies[L"status cdaudio mode"] = {0, L"stopped"};
   EXPECT_EQ(Poll(), kCdQueries);
-  EXPECT_FALSE(CdPollOn);
+  EXPECT_FALSE(bgm_->CdPollOn());
 
   port_.replies[L"status cdaudio current track"] = {0, L"1"};
   port_.replies[L"status cdaudio position track 2"] = {0, L"02:00:00:00"};
   port_.throwingCommand = L"play cdaudio from 02:00:00:00";
   Poll();
-  EXPECT_FALSE(CdPollOn);
+  EXPECT_FALSE(bgm_->CdPollOn());
 }
 
 TEST_F(Music, MciSendAndStatusTurnCodesIntoTexts) {
+  Mark();
   std::wstring reply;
-  EXPECT_EQ(MciSend(port_, L"", reply), -1);
+  EXPECT_EQ(bgm_->MciSend(L"", reply), -1);
   EXPECT_EQ(reply, L"コマンド文字列が指定されていません");
   EXPECT_TRUE(port_.calls.empty());
-  EXPECT_EQ(MciStatus(port_, L""), L"Error:-1");
+  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
+  EXPECT_EQ(bgm_->MciStatus(L""), L"Error:-1");
+  EXPECT_EQ(bgm_->LastApiResult(), -1);
 
   port_.replies[L"sysinfo all quantity"] = {0, L"7"};
-  EXPECT_EQ(MciStatus(port_, L"sysinfo all quantity"), L"7");  // not the stale rest of the buffer
+  EXPECT_EQ(bgm_->MciStatus(L"sysinfo all quantity"), L"7");  // not the stale rest of the buffer
+  EXPECT_EQ(bgm_->LastApiResult(), 0);
 
   port_.replies[L"status cdaudio mode"] = {263, L""};
   port_.errorTexts[263] = L"The specified device is not open.";
-  EXPECT_EQ(MciStatus(port_, L"status cdaudio mode"), L"Error:263");
-  EXPECT_EQ(MciReply, L"The specified device is not open.");
+  EXPECT_EQ(bgm_->MciStatus(L"status cdaudio mode"), L"Error:263");
+  EXPECT_EQ(bgm_->MciReply(), L"The specified device is not open.");
+  EXPECT_EQ(bgm_->LastApiResult(), 263);
 
   port_.replies[L"play cdaudio from 1 to 2"] = {999, L""};
-  EXPECT_EQ(CdPlay(port_, L"cdaudio", L"1", L"2"), 999);
-  EXPECT_EQ(MciReply, L"Error (文字列が取れません)");
+  EXPECT_EQ(bgm_->CdPlay(L"cdaudio", L"1", L"2"), 999);
+  EXPECT_EQ(bgm_->MciReply(), L"Error (文字列が取れません)");
+  EXPECT_EQ(bgm_->LastApiResult(), 999);  // sent through MciSend alone, which records it
   EXPECT_EQ(port_.calls, (Calls{L"sysinfo all quantity", L"status cdaudio mode", L"error text 263",
                                 L"play cdaudio from 1 to 2", L"error text 999"}));
 }
 
 TEST_F(Music, Mp3PlaysTheQuotedPathOnlyWhenItOpened) {
-  const std::wstring file = L"C:\\My Music\\a b.mp3";
+  Use({kBgmMusicFile, 0, L"C:\\My Music\\a b.mp3"});
+  Mark();
   const std::wstring open = L"open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play";
-  Mp3Start(port_, file);
+  bgm_->Mp3Start();
   port_.replies[open] = {277, L""};
-  Mp3Start(port_, file);
-  Mp3Stop(port_);
+  bgm_->Mp3Start();
+  bgm_->Mp3Stop();
   EXPECT_EQ(port_.calls, (Calls{open, L"play MP3Play", open, L"stop MP3Play", L"close MP3Play"}));
+  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
 }
 
 TEST_F(Music, Mp3RepeatRestartsFromTheStartUnlessPlaying) {
+  Mark();
   const MciPort::Reply modes[] = {{0, L"playing"}, {0, L"stopped"}, {0, L"paused"}, {263, L""}};
   for (const MciPort::Reply& mode : modes) {
     SCOPED_TRACE(testing::PrintToString(mode.buffer));
     const bool playing = mode.buffer == L"playing";
     port_.replies[L"status MP3Play mode"] = mode;
-    EXPECT_EQ(Mp3IsPlaying(port_), playing);
+    EXPECT_EQ(bgm_->Mp3IsPlaying(), playing);
     port_.calls.clear();
-    Mp3Repeat(port_);
+    bgm_->Mp3Repeat();
     const Calls restart = {L"status MP3Play mode", L"stop MP3Play", L"play MP3Play from 0"};
     EXPECT_EQ(port_.calls, playing ? Calls{L"status MP3Play mode"} : restart);
   }
+  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
 }
 
 TEST_F(Music, WaveLoopsOnlyWithAWaveDevice) {
-  const std::wstring file = L"C:\\Music\\snow.Wav";
+  Use({kBgmMusicFile, 0, L"C:\\Music\\snow.Wav"});
+  Mark();
   port_.waveDevices = 0;
-  EXPECT_FALSE(WavStart(port_, file));
+  bgm_->WavStart();
+  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
   port_.waveDevices = 2;
-  EXPECT_TRUE(WavStart(port_, file));
-  EXPECT_TRUE(WavStop(port_));
+  bgm_->WavStart();
+  EXPECT_EQ(bgm_->LastApiResult(), 1);
+  Mark();
+  bgm_->WavStop();
+  EXPECT_EQ(bgm_->LastApiResult(), 1);
   EXPECT_EQ(port_.calls, (Calls{L"wave devices", L"wave devices", L"loop sound C:\\Music\\snow.Wav",
                                 L"stop sound"}));
 }

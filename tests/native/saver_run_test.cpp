@@ -1,35 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "host_state.h"
 #include "saver/saver_run.h"
-
-TEST(SaverMusic, FileSourcePlaysByTheLastThreeLettersInAnyCase) {
-  struct Case {
-    std::int16_t kind;
-    const wchar_t* file;
-    SaverMusic music;
-  };
-  const Case cases[] = {
-      {0, L"C:\\m\\snow.mp3", SaverMusic::kNone},
-      {1, L"", SaverMusic::kAudioCd},
-      {1, L"C:\\m\\snow.mp3", SaverMusic::kAudioCd},
-      {2, L"C:\\m\\snow.wav", SaverMusic::kWave},
-      {2, L"C:\\m\\snow.Wav", SaverMusic::kWave},
-      {2, L"C:\\m\\snowwav", SaverMusic::kWave},
-      {2, L"C:\\m\\snow.mp3", SaverMusic::kMp3},
-      {2, L"C:\\m\\SNOW.MP3", SaverMusic::kMp3},
-      {2, L"C:\\m\\snow.mpeg", SaverMusic::kNone},
-      {2, L"C:\\m\\snow.mid", SaverMusic::kNone},
-      {2, L"C:\\m\\snow.mp3x", SaverMusic::kNone},
-      {2, L"", SaverMusic::kNone},
-      {2, L"p3", SaverMusic::kNone},
-      {3, L"C:\\m\\snow.wav", SaverMusic::kNone},
-      {-1, L"C:\\m\\snow.wav", SaverMusic::kNone},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ChooseSaverMusic(c.kind, c.file), c.music) << c.kind << " " << c.file;
-  }
-}
 
 TEST(RendererWatch, SlowWindowKeepsTheRunUntilTheRendererEnds) {
   RendererWatch watch;
@@ -49,4 +23,25 @@ TEST(RendererWatch, RendererThatEndsWithoutAWindowEndsTheRun) {
   RendererWatch ended;
   EXPECT_FALSE(ended.RunIsOver(true, true));
   EXPECT_TRUE(ended.RunIsOver(false, false));
+}
+
+// Only a renderer that ended on its own, with 0, gave the display its mode back itself.
+TEST(SaverRun, ModesAreGivenBackAfterARendererThatDiedInASwitchedRun) {
+  struct Case {
+    std::int16_t resolutionSwitch;
+    std::optional<std::uint32_t> exitCode;
+    bool giveBack;
+  };
+  const Case cases[] = {
+      {kSwitchDisplayMode, 0xC0000005u, true},  // a crash
+      {kSwitchDisplayMode, 1u, true},           // ended from outside
+      {-1, 1u, true},                           // any value but 0 switches
+      {kSwitchDisplayMode, 0u, false},
+      {kSwitchDisplayMode, std::nullopt, false},  // still in its teardown, or never started
+      {kKeepDisplayModes, 1u, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DisplayModesLeftSwitched(c.resolutionSwitch, c.exitCode), c.giveBack)
+        << c.resolutionSwitch << " " << c.exitCode.value_or(12345);
+  }
 }

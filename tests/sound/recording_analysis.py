@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Judges a recording of the sound output against the timeline of one saver run.
 
-    recording_analysis.py <none|mp3|wav> <recording.raw> <recording start> <times file>
-                          [--music-seconds S]
+    recording_analysis.py <none|mp3|wav|rest> <recording.raw> <recording start> <times file>
+                          [--music-seconds S] [--streams streams file]
 
 The recording is raw 16-bit stereo at 44100 Hz; its first sample was taken at <recording start>
 (Unix seconds). The times file holds the run's steps on the same clock, one "name seconds" a line:
-host_start, window_seen, escape_posted, host_ended. Prints what it measured and exits non-zero
-when the sound broke a rule.
+host_start, window_seen, escape_posted, host_ended, and for a run that rests its music off, on,
+key_1 and key_2. The streams file holds "seconds count" lines: how many of the program's audio
+streams the sound server listed at that moment. Prints what it measured and exits non-zero when
+the sound broke a rule.
 """
 
 import argparse
@@ -34,6 +36,19 @@ MAX_WAVE_LOOP_GAP = 0.2  # a looping wave has no audible pause at its seam
 MAX_START_AFTER_WINDOW = 1.0  # the music starts with the run, not long after the snow
 PLAY_LENGTH_TOLERANCE = 0.3  # encoder padding, the player's end and window edges
 QUIET_TAIL = 1.0  # seconds of the recording that must follow the run, to show it stays silent
+
+# A run whose music rests. The falls and rises are measured between the last (first) window at
+# nine tenths of the full level and silence (the first sound), so a straight fade shows as nine
+# tenths of its length, give or take a window and a fade step.
+FULL = 0.9
+SLEEP_FALL = (0.6, 1.5)  # about a second before the device closes for display sleep
+QUICK_FALL = (0.1, 0.5)  # about a quarter second at a pause and at the end of the run
+RISE = (0.5, 1.6)  # about a second back to the full level
+MAX_BACK_AFTER = 1.5  # from the display's return or the key to the first sound: the file reopens
+# From the request to no stream of the program's left: the fall, then the player's close, which
+# under Wine takes up to a second to drop its stream.
+MAX_STREAM_GONE = {"off": 3.0, "key_1": 2.0}
+MIN_FADE_WINDOWS = 3  # windows between full and silence: a cut has none
 
 
 class Window:
@@ -91,11 +106,12 @@ def runs(windows, predicate):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("music", choices=["none", "mp3", "wav"])
+    parser.add_argument("music", choices=["none", "mp3", "wav", "rest"])
     parser.add_argument("recording")
     parser.add_argument("recording_start", type=float)
     parser.add_argument("times")
     parser.add_argument("--music-seconds", type=float, default=0.0)
+    parser.add_argument("--streams")
     args = parser.parse_args()
 
     times = read_times(args.times)
@@ -145,6 +161,10 @@ def main():
           f"(min {levels[0]:.0f}, max {levels[-1]:.0f}), tone about {frequency:.0f} Hz")
     check(abs(frequency - TONE_HZ) < 15, f"the sound is not the music's tone ({frequency:.0f} Hz)")
 
+    if args.music == "rest":
+        judge_rest(windows, times, read_streams(args.streams), median, check, rel)
+        report(failures)
+
     onset = sounding[0][0]
     print(f"[{args.music}] first sound {rel(onset):.2f} s after the host's start, "
           f"{onset - times['window_seen']:+.2f} s from the renderer window")
@@ -183,6 +203,91 @@ def main():
         check(plays and plays[-1][1] >= escape,
               "the looping wave ended before Escape")
     report(failures)
+
+
+def read_streams(path):
+    streams = []
+    with open(path) as text:
+        for line in text:
+            moment, count = line.split()
+            streams.append((float(moment), int(count)))
+    return streams
+
+
+def judge_rest(windows, times, streams, full_rms, check, rel):
+    """The music falls and closes its stream when the display goes off and at the first key, comes
+    back rising at the display's return and the second key, and falls before silence at Escape."""
+    def sounds(w):
+        return w.rms >= SILENT_RMS
+
+    def between(begin, end):
+        return [w for w in windows if begin <= w.start and w.end <= end]
+
+    def fall(event, until, limits, what):
+        span = between(times[event], until)
+        heard = [w for w in span if sounds(w)]
+        check(heard, f"{what}: nothing heard after the request")
+        if not heard:
+            return None
+        silent_at = heard[-1].end
+        full = [w for w in heard if w.rms >= FULL * full_rms]
+        fall_from = full[-1].end if full else times[event]
+        fading = [w for w in span if fall_from <= w.start and w.end <= silent_at]
+        length = silent_at - fall_from
+        print(f"[rest] {what}: silent {silent_at - times[event]:.2f} s after the request, "
+              f"falling over {length:.2f} s in {len(fading)} windows")
+        check(limits[0] <= length <= limits[1],
+              f"{what}: fell over {length:.2f} s, not within {limits[0]}-{limits[1]} s")
+        check(len(fading) >= MIN_FADE_WINDOWS, f"{what}: cut off, not faded")
+        return silent_at
+
+    def rise(event, until, what):
+        heard = [w for w in between(times[event], until) if sounds(w)]
+        check(heard, f"{what}: the music did not come back")
+        if not heard:
+            return
+        onset = heard[0].start
+        full = [w for w in heard if w.rms >= FULL * full_rms]
+        check(full, f"{what}: the music never came back to its level")
+        if not full:
+            return
+        length = full[0].start - onset
+        print(f"[rest] {what}: back {onset - times[event]:.2f} s after the request, "
+              f"rising over {length:.2f} s")
+        check(onset - times[event] <= MAX_BACK_AFTER, f"{what}: came back late")
+        check(RISE[0] <= length <= RISE[1],
+              f"{what}: rose over {length:.2f} s, not within {RISE[0]}-{RISE[1]} s")
+
+    def rested(event, silent_at, until, what):
+        if silent_at is None:
+            return
+        noise = [w for w in between(silent_at, until) if sounds(w)]
+        check(not noise, f"{what}: sound while resting ({len(noise)} windows)")
+        after = [(t, n) for t, n in streams if times[event] <= t <= until]
+        gone = None
+        for t, n in after:
+            if n == 0 and gone is None:
+                gone = t
+            elif n != 0:
+                gone = None
+        check(gone is not None, f"{what}: a stream stayed open while resting")
+        if gone is not None:
+            print(f"[rest] {what}: no stream open {gone - times[event]:.2f} s after the request")
+            check(gone - times[event] <= MAX_STREAM_GONE[event],
+                  f"{what}: the stream closed {gone - times[event]:.2f} s after the request")
+
+    playing = [n for t, n in streams if times["window_seen"] + 1.0 <= t <= times["off"]]
+    check(playing and min(playing) >= 1, "no stream listed while the music played")
+
+    silent_at = fall("off", times["on"], SLEEP_FALL, "display off")
+    rested("off", silent_at, times["on"], "display off")
+    rise("on", times["key_1"], "display on")
+    silent_at = fall("key_1", times["key_2"], QUICK_FALL, "Play/Pause")
+    rested("key_1", silent_at, times["key_2"], "Play/Pause")
+    rise("key_2", times["escape_posted"], "Play/Pause again")
+    fall("escape_posted", times["host_ended"] + QUIET_TAIL, QUICK_FALL, "Escape")
+    print(f"[rest] host ended {rel(times['host_ended']) - rel(times['escape_posted']):.2f} s "
+          "after Escape")
 
 
 def report(failures):

@@ -8,11 +8,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
 
 #include "deadline.h"
+#include "host_state.h"
+#include "music/driftmantle_bgm.h"
 #include "music/music_system_win.h"
 
 namespace {
@@ -86,21 +89,25 @@ const std::wstring kUnicodeFolderName = L"\u00fc \u0414 \ud55c";
 }  // namespace
 
 TEST_F(MusicPort, WithoutACdDriveTheFirstPollEndsPollingSilently) {
-  EXPECT_EQ(CdOpen(port_), 266);
-  CdPoll(port_, 0);
-  EXPECT_FALSE(CdPollOn);
+  DriftmantleBgm bgm(port_, {kBgmAudioCd, 0, L""});
+  bgm.CdOpen();
+  EXPECT_EQ(bgm.LastApiResult(), 266);
+  EXPECT_FALSE(bgm.CdPoll());
+  EXPECT_EQ(bgm.LastApiResult(), 266);
   std::wstring systemText(256, L'\0');
   ASSERT_TRUE(mciGetErrorStringW(266, systemText.data(), 256));
-  EXPECT_EQ(MciReply, systemText.c_str());
+  EXPECT_EQ(bgm.MciReply(), systemText.c_str());
 }
 
 TEST_F(MusicPort, RepliesAndErrorTextsKeepToTheirBuffers) {
   const MciPort::Reply tooSmall = port_.Send(L"sysinfo all name 1", 2);
   EXPECT_EQ(tooSmall.code, 268);  // MCIERR_PARAM_OVERFLOW
   EXPECT_EQ(tooSmall.buffer.size(), 2u);
-  const std::wstring name = MciStatus(port_, L"sysinfo all name 1");
+  DriftmantleBgm bgm(port_, {});
+  const std::wstring name = bgm.MciStatus(L"sysinfo all name 1");
   EXPECT_FALSE(name.empty());
   EXPECT_EQ(name.find(L'\0'), std::wstring::npos);
+  EXPECT_EQ(bgm.LastApiResult(), 0);
 
   const std::wstring whole = port_.ErrorText(263, 256).value_or(L"").c_str();
   const std::wstring cut = port_.ErrorText(263, 8).value_or(L"").c_str();
@@ -113,28 +120,46 @@ TEST_F(MusicPort, RepliesAndErrorTextsKeepToTheirBuffers) {
 TEST_F(MusicPort, CommandsReachFilesNamedInTheAnsiCodePage) {
   const fs::path tone = Tone(AnsiFolderName(), 250);
   EXPECT_EQ(port_.Send(L"open \"" + tone.wstring() + L"\" type waveaudio alias tone", 0).code, 0);
-  EXPECT_EQ(MciStatus(port_, L"status tone length"), L"250");
+  EXPECT_EQ(DriftmantleBgm(port_, {}).MciStatus(L"status tone length"), L"250");
 }
 
 TEST_F(MusicPort, Mp3PlaysFromAnyFolderAndRestartsAfterItsEnd) {
   ASSERT_TRUE(HaveSound()) << kNoSound;
-  Mp3Start(port_, Tone(kUnicodeFolderName, 600).wstring());
-  EXPECT_TRUE(PollUntil(seconds(3), [this] { return Mp3IsPlaying(port_); }));
-  EXPECT_TRUE(PollUntil(seconds(3), [this] { return !Mp3IsPlaying(port_); }));
-  Mp3Repeat(port_);
-  EXPECT_TRUE(PollUntil(seconds(3), [this] { return Mp3IsPlaying(port_); }));
-  Mp3Stop(port_);
+  DriftmantleBgm bgm(port_, {kBgmMusicFile, 0, Tone(kUnicodeFolderName, 600).wstring()});
+  EXPECT_TRUE(bgm.Mp3Start());
+  EXPECT_TRUE(PollUntil(seconds(3), [&] { return bgm.Mp3IsPlaying(); }));
+  EXPECT_TRUE(PollUntil(seconds(3), [&] { return !bgm.Mp3IsPlaying(); }));
+  bgm.Mp3Repeat();
+  EXPECT_TRUE(PollUntil(seconds(3), [&] { return bgm.Mp3IsPlaying(); }));
+  bgm.Mp3Stop();
   EXPECT_NE(port_.Send(L"status MP3Play mode", 30).code, 0);
 }
 
-TEST_F(MusicPort, WaveLoopsUntilStopped) {
-  const std::wstring tone = Tone(kUnicodeFolderName, 200).wstring();
+// What a fade and a rest need of the player: a level before anything is heard, a position to go
+// on from, and a start there.
+TEST_F(MusicPort, Mp3StartsSilentAtAPositionAndTellsWhereItIs) {
   ASSERT_TRUE(HaveSound()) << kNoSound;
-  EXPECT_TRUE(WavStart(port_, tone));
+  DriftmantleBgm bgm(port_, {kBgmMusicFile, 0, Tone(L"level", 3000).wstring()});
+  ASSERT_TRUE(bgm.Mp3Start(0, L"1500"));
+  ASSERT_TRUE(PollUntil(seconds(3), [&] { return bgm.Mp3IsPlaying(); }));
+  const double position = std::wcstod(bgm.Mp3Position().c_str(), nullptr);
+  EXPECT_GE(position, 1500);
+  EXPECT_LT(position, 3000);
+  EXPECT_EQ(port_.Send(L"setaudio MP3Play volume to 500", 0).code, 0);
+  bgm.Mp3Stop();
+  EXPECT_EQ(bgm.Mp3Position(), L"");
+}
+
+TEST_F(MusicPort, WaveLoopsUntilStopped) {
+  DriftmantleBgm bgm(port_, {kBgmMusicFile, 0, Tone(kUnicodeFolderName, 200).wstring()});
+  ASSERT_TRUE(HaveSound()) << kNoSound;
+  bgm.WavStart();
+  EXPECT_EQ(bgm.LastApiResult(), 1);
   ASSERT_TRUE(PollUntil(seconds(2), [] { return SoundPlays(); }));
   Sleep(1000);  // five times the tone's length: only a looping sound still plays
   EXPECT_TRUE(SoundPlays());
-  EXPECT_TRUE(WavStop(port_));
+  bgm.WavStop();
+  EXPECT_EQ(bgm.LastApiResult(), 1);
   EXPECT_TRUE(PollUntil(seconds(2), [] { return !SoundPlays(); }));
 }
 

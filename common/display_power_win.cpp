@@ -10,19 +10,24 @@ constexpr GUID kConsoleDisplayState = {
 
 }  // namespace
 
-void OnMonitorPowerCommand(DisplaySleep& sleep, LPARAM request) {
-  if (const auto power = FromMonitorPowerCommand(static_cast<std::intptr_t>(request))) {
-    sleep.ReportMonitorPowerRequest(*power);
-  }
+std::optional<DisplayPower> OnMonitorPowerCommand(DisplayPowerWatch& watch, WPARAM command,
+                                                  LPARAM request) {
+  if ((command & 0xFFF0) != SC_MONITORPOWER) return std::nullopt;
+  const auto power = FromMonitorPowerCommand(static_cast<std::intptr_t>(request));
+  if (!power) return std::nullopt;
+  return watch.ReportMonitorPowerRequest(*power);
 }
 
-void OnPowerBroadcast(DisplaySleep& sleep, WPARAM event, LPARAM setting) {
-  if (event != PBT_POWERSETTINGCHANGE || setting == 0) return;
+std::optional<DisplayPower> OnPowerBroadcast(DisplayPowerWatch& watch, WPARAM event,
+                                             LPARAM setting) {
+  if (event != PBT_POWERSETTINGCHANGE || setting == 0) return std::nullopt;
   const auto* change = reinterpret_cast<const POWERBROADCAST_SETTING*>(setting);
-  if (change->PowerSetting != kConsoleDisplayState || change->DataLength < sizeof(DWORD)) return;
+  if (change->PowerSetting != kConsoleDisplayState || change->DataLength < sizeof(DWORD)) {
+    return std::nullopt;
+  }
   DWORD state = 0;
   CopyMemory(&state, change->Data, sizeof(state));
-  sleep.ReportConsoleState(FromConsoleDisplayState(state));
+  return watch.ReportConsoleState(FromConsoleDisplayState(state));
 }
 
 DisplayStateNotification::DisplayStateNotification(HWND window)

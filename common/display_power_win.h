@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
-#include "display_sleep.h"
+#include "display_power.h"
 
-// Hands the display power the system reports to the run's display sleep.
-void OnMonitorPowerCommand(DisplaySleep& sleep, LPARAM request);
-void OnPowerBroadcast(DisplaySleep& sleep, WPARAM event, LPARAM setting);
+// What a window's messages say of the display's power, handed to the watch; the new power when
+// it changed. A monitor-power system command (its wParam and lParam), and a power broadcast that
+// carries the console display state.
+std::optional<DisplayPower> OnMonitorPowerCommand(DisplayPowerWatch& watch, WPARAM command,
+                                                  LPARAM request);
+std::optional<DisplayPower> OnPowerBroadcast(DisplayPowerWatch& watch, WPARAM event,
+                                             LPARAM setting);
 
 // Asks the system to tell the window when the console display goes off, dims or comes on; the
 // request is withdrawn when this goes. Without it the window still hears of monitor-power

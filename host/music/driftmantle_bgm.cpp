@@ -29,8 +29,8 @@ bool IsErrorReply(std::wstring_view reply) { return FindText(UpperCase(reply), L
 
 }  // namespace
 
-void DriftmantleBgm::SendKeepingResult(std::wstring_view command) {
-  LastApiResult_ = port_.Send(command, 0).code;
+std::int32_t DriftmantleBgm::SendForCode(std::wstring_view command) {
+  return port_.Send(command, 0).code;
 }
 
 void DriftmantleBgm::SendIgnoringResult(std::wstring_view command) { port_.Send(command, 0); }
@@ -42,7 +42,6 @@ bool DriftmantleBgm::PollCd() {
   if (IsErrorReply(MciStatus(L"status cdaudio number of tracks"))) return false;
 
   const MciPort::Reply mode = port_.Send(L"status cdaudio mode", kCdModeBufferChars);
-  LastApiResult_ = mode.code;
   const bool stopped = ModeOf(mode.buffer) == L"stopped";
 
   const std::int16_t repeat = settings_.BgmRepeat;
@@ -68,7 +67,6 @@ std::int32_t DriftmantleBgm::MciSend(std::wstring_view command, std::wstring& re
     return kMciNoCommand;
   }
   const MciPort::Reply sent = port_.Send(command, kMciReplyBufferChars);
-  LastApiResult_ = sent.code;
   if (sent.code == 0) {
     reply = TextOf(sent.buffer);
     return 0;
@@ -80,7 +78,6 @@ std::int32_t DriftmantleBgm::MciSend(std::wstring_view command, std::wstring& re
 
 std::wstring DriftmantleBgm::MciStatus(std::wstring_view command) {
   const std::int32_t code = MciSend(command, MciReply_);
-  LastApiResult_ = code;
   if (code != 0) return kErrorPrefix + std::to_wstring(code);
   return MciReply_;
 }
@@ -94,9 +91,9 @@ std::int32_t DriftmantleBgm::CdPlay(std::wstring_view device, std::wstring_view 
   return MciSend(command, MciReply_);
 }
 
-void DriftmantleBgm::CdOpen() {
-  SendKeepingResult(L"open cdaudio");
-  SendKeepingResult(L"set cdaudio time format tmsf");
+std::int32_t DriftmantleBgm::CdOpen() {
+  SendForCode(L"open cdaudio");
+  return SendForCode(L"set cdaudio time format tmsf");
 }
 
 bool DriftmantleBgm::CdPoll() {
@@ -110,9 +107,9 @@ bool DriftmantleBgm::CdPoll() {
   return CdPollOn_;
 }
 
-void DriftmantleBgm::CdClose() {
-  SendKeepingResult(L"stop cdaudio");
-  SendKeepingResult(L"close cdaudio");
+std::int32_t DriftmantleBgm::CdClose() {
+  SendForCode(L"stop cdaudio");
+  return SendForCode(L"close cdaudio");
 }
 
 bool DriftmantleBgm::Mp3Start(int volume, std::wstring_view from) {
@@ -150,8 +147,8 @@ void DriftmantleBgm::Mp3Stop() {
   SendIgnoringResult(L"close MP3Play");
 }
 
-void DriftmantleBgm::WavStart() {
-  if (port_.WaveOutputDevices() > 0) LastApiResult_ = port_.PlayLoopingSound(settings_.BgmFile);
+bool DriftmantleBgm::WavStart() {
+  return port_.WaveOutputDevices() > 0 && port_.PlayLoopingSound(settings_.BgmFile) != 0;
 }
 
-void DriftmantleBgm::WavStop() { LastApiResult_ = port_.StopSound(); }
+bool DriftmantleBgm::WavStop() { return port_.StopSound() != 0; }

@@ -21,19 +21,21 @@ inline constexpr std::int32_t kMciNoCommand = -1;
 // Driftmantle_BGM: the background music of a saver run. Three sources, chosen by BgmKind: none,
 // the audio CD in the default drive (repeated as a whole or one track, BgmRepeat) and a music file
 // (BgmFile), played as a looping wave sound or through the MPEG player under the alias MP3Play.
-// The saver form drives it with its timers; every failure is silent and at most leaves a code in
-// LastApiResult and a text in MciReply.
+// The saver form drives it with its timers; every failure is silent and at most leaves a text in
+// MciReply.
 class DriftmantleBgm {
  public:
   DriftmantleBgm(MciPort& port, BgmSettings settings)
       : port_(port), settings_(std::move(settings)) {}
 
-  // Opens the CD player and sets its time format to tracks, minutes, seconds and frames.
-  void CdOpen();
+  // Opens the CD player and sets its time format to tracks, minutes, seconds and frames; the MCI
+  // code of the last command.
+  std::int32_t CdOpen();
   // One check of the CD: plays the disc again when it has stopped, or keeps BgmRepeat's track
   // going. Returns CdPollOn, false once no disc can be read or anything went wrong.
   bool CdPoll();
-  void CdClose();
+  // Stops and closes the CD player; the MCI code of the last command.
+  std::int32_t CdClose();
   // Sends "play <device>[ from <from>][ to <to>]", an empty position being left out; MciSend's
   // code.
   std::int32_t CdPlay(std::wstring_view device, std::wstring_view from, std::wstring_view to);
@@ -51,9 +53,11 @@ class DriftmantleBgm {
   void Mp3Volume(int volume);
   void Mp3Stop();
 
-  // Loops BgmFile as a wave sound, when the system has a wave output device.
-  void WavStart();
-  void WavStop();
+  // Loops BgmFile as a wave sound, when the system has a wave output device; true when the system
+  // took the sound.
+  bool WavStart();
+  // True when the system stopped the sound.
+  bool WavStop();
 
   // Sends a command; the reply text, or the error text for a failure, goes to reply. The MCI
   // error code, or kMciNoCommand for an empty command.
@@ -64,12 +68,11 @@ class DriftmantleBgm {
   const BgmSettings& settings() const { return settings_; }
   bool CdPollOn() const { return CdPollOn_; }
   const std::wstring& MciReply() const { return MciReply_; }
-  std::int32_t LastApiResult() const { return LastApiResult_; }
 
   static constexpr int kFullVolume = 1000;
 
  private:
-  void SendKeepingResult(std::wstring_view command);
+  std::int32_t SendForCode(std::wstring_view command);
   void SendIgnoringResult(std::wstring_view command);
   bool PollCd();
 
@@ -77,5 +80,4 @@ class DriftmantleBgm {
   const BgmSettings settings_;
   bool CdPollOn_ = false;
   std::wstring MciReply_;
-  std::int32_t LastApiResult_ = 0;
 };

@@ -1,5 +1,5 @@
 // The music module's decisions over a recording port: every command string, in order, and what
-// each operation leaves in LastApiResult, MciReply and CdPollOn.
+// each operation returns or leaves in MciReply and CdPollOn.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,8 +9,6 @@
 #include "recording_port.h"
 
 namespace {
-
-constexpr std::int32_t kUntouched = -7;
 
 const Calls kCdQueries = {L"status cdaudio current track", L"status cdaudio number of tracks",
                           L"status cdaudio mode"};
@@ -29,14 +27,6 @@ class Music : public testing::Test {
     bgm_->CdPoll();
     return port_.calls;
   }
-  // Leaves kUntouched in LastApiResult, so that a call that keeps no result shows.
-  void Mark() {
-    port_.replies[L"mark"] = {kUntouched, L""};
-    const std::size_t logged = port_.calls.size();
-    std::wstring reply;
-    bgm_->MciSend(L"mark", reply);
-    port_.calls.resize(logged);
-  }
   // A music object whose settings repeat the CD's track, or name the file.
   void Use(BgmSettings settings) { bgm_.emplace(port_, std::move(settings)); }
 
@@ -46,13 +36,11 @@ class Music : public testing::Test {
 
 }  // namespace
 
-TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndKeepTheLastResult) {
+TEST_F(Music, CdOpenAndCloseSendTheirCommandsAndGiveTheLastResult) {
   port_.replies[L"open cdaudio"] = {266, L""};
-  bgm_->CdOpen();
-  EXPECT_EQ(bgm_->LastApiResult(), 0);
+  EXPECT_EQ(bgm_->CdOpen(), 0);
   port_.replies[L"close cdaudio"] = {263, L""};
-  bgm_->CdClose();
-  EXPECT_EQ(bgm_->LastApiResult(), 263);
+  EXPECT_EQ(bgm_->CdClose(), 263);
   EXPECT_EQ(port_.calls, (Calls{L"open cdaudio", L"set cdaudio time format tmsf", L"stop cdaudio",
                                 L"close cdaudio"}));
 }
@@ -108,7 +96,7 @@ TEST_F(Music, PollingEndsAtTheFirstUnreadableReply) {
     }
     EXPECT_FALSE(bgm_->CdPollOn());
     EXPECT_EQ(sent, Calls(kCdQueries.begin(), kCdQueries.begin() + c.queriesSent));
-    EXPECT_EQ(bgm_->LastApiResult(), c.reply.code);
+    EXPECT_EQ(bgm_->MciReply(), c.reply.code != 0 ? L"no disc" : c.reply.buffer);
   }
 }
 
@@ -127,47 +115,38 @@ TEST_F(Music, PollingEndsOnATrackThatIsNoNumberAndOnAnyFailure) {
 }
 
 TEST_F(Music, MciSendAndStatusTurnCodesIntoTexts) {
-  Mark();
   std::wstring reply;
   EXPECT_EQ(bgm_->MciSend(L"", reply), -1);
   EXPECT_EQ(reply, L"コマンド文字列が指定されていません");
   EXPECT_TRUE(port_.calls.empty());
-  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
   EXPECT_EQ(bgm_->MciStatus(L""), L"Error:-1");
-  EXPECT_EQ(bgm_->LastApiResult(), -1);
 
   port_.replies[L"sysinfo all quantity"] = {0, L"7"};
   EXPECT_EQ(bgm_->MciStatus(L"sysinfo all quantity"), L"7");  // not the stale rest of the buffer
-  EXPECT_EQ(bgm_->LastApiResult(), 0);
 
   port_.replies[L"status cdaudio mode"] = {263, L""};
   port_.errorTexts[263] = L"The specified device is not open.";
   EXPECT_EQ(bgm_->MciStatus(L"status cdaudio mode"), L"Error:263");
   EXPECT_EQ(bgm_->MciReply(), L"The specified device is not open.");
-  EXPECT_EQ(bgm_->LastApiResult(), 263);
 
   port_.replies[L"play cdaudio from 1 to 2"] = {999, L""};
   EXPECT_EQ(bgm_->CdPlay(L"cdaudio", L"1", L"2"), 999);
   EXPECT_EQ(bgm_->MciReply(), L"Error (文字列が取れません)");
-  EXPECT_EQ(bgm_->LastApiResult(), 999);  // sent through MciSend alone, which records it
   EXPECT_EQ(port_.calls, (Calls{L"sysinfo all quantity", L"status cdaudio mode", L"error text 263",
                                 L"play cdaudio from 1 to 2", L"error text 999"}));
 }
 
 TEST_F(Music, Mp3PlaysTheQuotedPathOnlyWhenItOpened) {
   Use({kBgmMusicFile, 0, L"C:\\My Music\\a b.mp3"});
-  Mark();
   const std::wstring open = L"open \"C:\\My Music\\a b.mp3\" type MPEGVideo Alias MP3Play";
   bgm_->Mp3Start();
   port_.replies[open] = {277, L""};
   bgm_->Mp3Start();
   bgm_->Mp3Stop();
   EXPECT_EQ(port_.calls, (Calls{open, L"play MP3Play", open, L"stop MP3Play", L"close MP3Play"}));
-  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
 }
 
 TEST_F(Music, Mp3RepeatRestartsFromTheStartUnlessPlaying) {
-  Mark();
   const MciPort::Reply modes[] = {{0, L"playing"}, {0, L"stopped"}, {0, L"paused"}, {263, L""}};
   for (const MciPort::Reply& mode : modes) {
     SCOPED_TRACE(testing::PrintToString(mode.buffer));
@@ -179,21 +158,15 @@ TEST_F(Music, Mp3RepeatRestartsFromTheStartUnlessPlaying) {
     const Calls restart = {L"status MP3Play mode", L"stop MP3Play", L"play MP3Play from 0"};
     EXPECT_EQ(port_.calls, playing ? Calls{L"status MP3Play mode"} : restart);
   }
-  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
 }
 
 TEST_F(Music, WaveLoopsOnlyWithAWaveDevice) {
   Use({kBgmMusicFile, 0, L"C:\\Music\\snow.Wav"});
-  Mark();
   port_.waveDevices = 0;
-  bgm_->WavStart();
-  EXPECT_EQ(bgm_->LastApiResult(), kUntouched);
+  EXPECT_FALSE(bgm_->WavStart());
   port_.waveDevices = 2;
-  bgm_->WavStart();
-  EXPECT_EQ(bgm_->LastApiResult(), 1);
-  Mark();
-  bgm_->WavStop();
-  EXPECT_EQ(bgm_->LastApiResult(), 1);
+  EXPECT_TRUE(bgm_->WavStart());
+  EXPECT_TRUE(bgm_->WavStop());
   EXPECT_EQ(port_.calls, (Calls{L"wave devices", L"wave devices", L"loop sound C:\\Music\\snow.Wav",
                                 L"stop sound"}));
 }

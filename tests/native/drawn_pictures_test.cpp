@@ -158,13 +158,12 @@ TEST(DrawnPictures, RingsAndMarksMirrorAtTheOfferedScales) {
       EXPECT_EQ(mark.At(markFrame - 1, mark.height / 2), ArtColour(128, 128, 128));
       EXPECT_EQ(mark.At(markFrame, mark.height / 2), ArtColour(255, 255, 255));
     }
-    const EdgeRect outer = ScaleBounds(kDialogLayout.captionFrame, dpi);
-    const std::array<EdgeRect, 4> sides = FrameSides(outer, 1, dpi);
-    const int thickness = sides[0].bottom - sides[0].top;
-    EXPECT_EQ(thickness, ScaleEdge(1, dpi));
-    EXPECT_EQ(sides[1].right - sides[1].left, thickness);
-    EXPECT_EQ(sides[2].bottom - sides[2].top, thickness);
-    EXPECT_EQ(sides[3].right - sides[3].left, thickness);
+    const std::array<EdgeRect, 4> sides =
+        FrameSides(ScaleBounds(kDialogLayout.captionFrame, dpi), 1, dpi);
+    for (int i = 0; i < 4; ++i) {  // top, right, bottom, left
+      const EdgeRect& side = sides[i];
+      EXPECT_EQ(i % 2 == 0 ? side.bottom - side.top : side.right - side.left, ScaleEdge(1, dpi));
+    }
     EXPECT_EQ(sides[0].bottom, sides[1].top);
     EXPECT_EQ(sides[1].bottom, sides[2].top);
   }

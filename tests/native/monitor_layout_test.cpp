@@ -165,18 +165,11 @@ TEST(DisplayModeSwitch, TriesAsItIsThenTheSizeAloneThenKeepsTheModes) {
     std::vector<ModeRequest> asked;
     DisplayModeOutcome outcome;
   } cases[] = {
-      {"kept by the setting: nothing asked, nothing given back", kKeep, {}, {}, {kKeep, false}},
+      {"kept by the setting", kKeep, {}, {}, {kKeep, false}},
       {"taken as it is", kSwitch, {kAsItIs, kSizeAlone}, {kAsItIs}, {kSwitch, true}},
-      {"refused at its refresh rate, taken by size",
-       kSwitch,
-       {kSizeAlone},
-       {kAsItIs, kSizeAlone},
-       {kSwitch, true}},
-      {"refused twice: the modes kept, the stored mode still given back",
-       kSwitch,
-       {},
-       {kAsItIs, kSizeAlone},
-       {kKeep, true}},
+      {"taken by size alone", kSwitch, {kSizeAlone}, {kAsItIs, kSizeAlone}, {kSwitch, true}},
+      // The modes are kept, and the stored mode still given back at the end.
+      {"refused twice", kSwitch, {}, {kAsItIs, kSizeAlone}, {kKeep, true}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -98,11 +98,9 @@ std::string Stored(Form form, std::u16string_view text) {
 std::u16string Line(Form form, const Key& key, const wchar_t* value) {
   if (value == nullptr) return {};
   // Each byte of a byte file's key is held as the character of the same number.
-  std::u16string name(key.characters);
-  if (form == Form::kBytes) {
-    name.clear();
-    for (const char byte : key.bytes) name += static_cast<unsigned char>(byte);
-  }
+  std::u16string name;
+  for (const char byte : key.bytes) name += static_cast<unsigned char>(byte);
+  if (form != Form::kBytes) name = key.characters;
   return name + u"=" + Utf16(value) + u"\r\n";
 }
 
@@ -187,23 +185,16 @@ TEST_F(SettingsFileTest, LoadSettingsFallsBackAndDowngrades) {
 // Only a zero keeps the monitors' modes; a file from before the key, or one edited badly,
 // switches as the program always did.
 TEST_F(SettingsFileTest, ResolutionSwitchIsZeroOnlyForAZero) {
+  constexpr Form kBytes = Form::kBytes;
   const struct {
+    Form form;
     const wchar_t* value;  // nullptr leaves the key out
     std::int16_t expected;
-    Form form = Form::kBytes;
-  } cases[] = {{nullptr, 1},
-               {L"0", 0},
-               {L" 0", 0},
-               {L"&H0", 0},
-               {L" 1", 1},
-               {L"2", 1},
-               {L"-1", 1},
-               {L"", 1},
-               {L"abc", 1},
-               {L"0abc", 1},
-               {L"0.5", 1},
-               {L" 0", 0, Form::kUtf16Le},
-               {L" 0", 0, Form::kUtf16Be}};
+  } cases[] = {{kBytes, nullptr, 1},      {kBytes, L"0", 0},   {kBytes, L" 0", 0},
+               {kBytes, L"&H0", 0},       {kBytes, L" 1", 1},  {kBytes, L"2", 1},
+               {kBytes, L"-1", 1},        {kBytes, L"", 1},    {kBytes, L"abc", 1},
+               {kBytes, L"0abc", 1},      {kBytes, L"0.5", 1}, {Form::kUtf16Le, L" 0", 0},
+               {Form::kUtf16Be, L" 0", 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.value == nullptr ? L"(missing)" : c.value));
     StoreSettings(c.form,

@@ -69,6 +69,11 @@ ScopedHandle HoldFile(const std::wstring& path) {
                                   nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
+// Waits until the pages' button with this id can be pressed; false when it could not in time.
+bool WaitUntilEnabled(HWND pages, int id) {
+  return PollUntil(kUninstallTimeout, [&] { return IsWindowEnabled(GetDlgItem(pages, id)); });
+}
+
 std::vector<char> Built(const wchar_t* file) {
   return ReadFileBytes(ExecutableFolder() + L"\\" + file);
 }
@@ -227,11 +232,7 @@ std::optional<int> CurrentSaverOptionState() {
   const std::wstring folder = ExecutableFolder();
   const ChildProcess setup = ChildProcess::Start(folder + L"\\" + kSetupFile, L"", folder);
   const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, setup.id(), kUninstallTimeout);
-  if (pages == nullptr || !PollUntil(kUninstallTimeout, [&] {
-        return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE;
-      })) {
-    return std::nullopt;
-  }
+  if (pages == nullptr || !WaitUntilEnabled(pages, IDOK)) return std::nullopt;
   PressOk(pages);
   HWND list = nullptr;
   PollUntil(kUninstallTimeout, [&] {
@@ -300,8 +301,7 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
     const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, shown.id(), kUninstallTimeout);
     ASSERT_NE(pages, nullptr);
     // The pages' one forward button: Uninstall on the first page, Close once the work is done.
-    const auto forwardReady = [&] { return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE; };
-    ASSERT_TRUE(PollUntil(kUninstallTimeout, forwardReady));
+    ASSERT_TRUE(WaitUntilEnabled(pages, IDOK));
     ASSERT_TRUE(PressOk(pages));
     const HWND box = WaitForBoxOver(pages);
     ASSERT_NE(box, nullptr);
@@ -309,8 +309,7 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
         << testing::PrintToString(MessageText(box));
     ASSERT_TRUE(PressOk(box));
     // A failed run leaves only Cancel to leave the pages by, under a header that says so.
-    const auto cancelReady = [&] { return IsWindowEnabled(GetDlgItem(pages, IDCANCEL)) != FALSE; };
-    ASSERT_TRUE(PollUntil(kUninstallTimeout, cancelReady));
+    ASSERT_TRUE(WaitUntilEnabled(pages, IDCANCEL));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pages, IDOK)));
     EXPECT_NE(StatusLine(pages).find(kRendererFile), std::wstring::npos)
         << testing::PrintToString(StatusLine(pages));

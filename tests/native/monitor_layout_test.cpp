@@ -141,18 +141,14 @@ TEST(DisplayModeChoice, OnlyTheKeepModeWordKeepsTheModes) {
   }
 }
 
-// A display that takes the requests marked in `takes` and refuses the rest, noting each.
-class RefusingDisplay final : public DisplayModePort {
- public:
-  explicit RefusingDisplay(std::vector<ModeRequest> takes) : takes_(std::move(takes)) {}
+// A display that takes only the requests in takes, noting every request.
+struct RefusingDisplay final : DisplayModePort {
+  explicit RefusingDisplay(std::vector<ModeRequest> taken) : takes(std::move(taken)) {}
   bool Request(ModeRequest request) override {
     asked.push_back(request);
-    return std::find(takes_.begin(), takes_.end(), request) != takes_.end();
+    return std::find(takes.begin(), takes.end(), request) != takes.end();
   }
-  std::vector<ModeRequest> asked;
-
- private:
-  std::vector<ModeRequest> takes_;
+  std::vector<ModeRequest> takes, asked;
 };
 
 TEST(DisplayModeSwitch, TriesAsItIsThenTheSizeAloneThenKeepsTheModes) {

@@ -253,16 +253,14 @@ TEST_F(SettingsFileTest, WriteIniStoresValuesAsGivenAndReportsTheResult) {
 // A file keeps its encoding and every line the edit does not touch; only a file that begins with
 // a UTF-16 mark is UTF-16.
 TEST_F(SettingsFileTest, WrittenBackInTheFileOwnEncoding) {
-  const std::u16string comment = u"; \u96ea \U0001F328\r\n";
-  const std::u16string before =
-      comment + u"[Section]\r\n" + std::u16string(kKind.characters) + u"= 1\r\n[Other]\r\nk=v\r\n";
-  const std::u16string after = comment + u"[Section]\r\n" + std::u16string(kKind.characters) +
-                               u"= 2\r\n" + Line(kUtf16Le, kFile, kUnicodePath.c_str()) +
-                               u"[Other]\r\nk=v\r\n";
-  const std::u16string created =
-      u"[Section]\r\n" + Line(kUtf16Le, kKind, L" 2") + Line(kUtf16Le, kFile, kUnicodePath.c_str());
-  const std::string createdBytes = "[Section]\r\n" + std::string(kKeyBgmKind) + "= 2\r\n" +
-                                   std::string(kKeyBgmFile) + "=D:\\???\\? \xFC ?.mp3\r\n";
+  const std::u16string head = u"; \u96ea \U0001F328\r\n[Section]\r\n", tail = u"[Other]\r\nk=v\r\n";
+  const std::u16string written =
+      Line(kUtf16Le, kKind, L" 2") + Line(kUtf16Le, kFile, kUnicodePath.c_str());
+  const std::u16string before = head + Line(kUtf16Le, kKind, L" 1") + tail;
+  const std::u16string after = head + written + tail, created = u"[Section]\r\n" + written;
+  const std::string createdBytes =
+      Stored(kBytes, u"[Section]\r\n" + Line(kBytes, kKind, L" 2") +
+                         Line(kBytes, kFile, L"D:\\???\\? \u00fc ?.mp3"));
   const struct {
     const char* what;
     std::string before;

@@ -150,11 +150,10 @@ TEST_F(HostSettingsFile, AUtf16FileIsReadAndWrittenInKind) {
   const std::wstring music = programFolder_ + L"\\\u96ea \u0414.mp3";
   WriteBytes(music, "ID3");
   const auto key = FromCodePage932;
-  const std::wstring before = L"; \u96ea\r\n[Section]\r\n" + key(kKind) + L"= 2\r\n" +
-                              key(kRepeat) + L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n";
-  const std::wstring after = L"; \u96ea\r\n[Section]\r\n" + key(kKind) + L"= 1\r\n" + key(kRepeat) +
-                             L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n" +
-                             key(kKeyResolutionSwitch) + L"= 0\r\n";
+  const std::wstring head = L"; \u96ea\r\n[Section]\r\n" + key(kKind);
+  const std::wstring tail = key(kRepeat) + L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n";
+  const std::wstring before = head + L"= 2\r\n" + tail;
+  const std::wstring after = head + L"= 1\r\n" + tail + key(kKeyResolutionSwitch) + L"= 0\r\n";
   const IniValue values[] = {{kKind, L" 1"}, {kKeyResolutionSwitch, L" 0"}};
   for (const bool bigEndian : {false, true}) {
     SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");

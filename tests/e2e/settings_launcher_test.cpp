@@ -48,14 +48,12 @@ class SettingsLauncherTest : public ::testing::Test {
     EXPECT_EQ(run.exitCode, 0u);
   }
 
-  static BOOL SessionSwitch() {
+  ProgramFolder folder_;
+  const BOOL sessionSwitch_ = [] {
     BOOL active = FALSE;
     SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
     return active;
-  }
-
-  ProgramFolder folder_;
-  const BOOL sessionSwitch_ = SessionSwitch();
+  }();
   SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
   SavedUserString saverActive_{kDesktopKey, kSaverActive};
 };

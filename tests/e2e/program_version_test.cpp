@@ -26,30 +26,20 @@ constexpr wchar_t kProduct[] = L"氷花灯";
 
 // The version the dialog's credit line ends with, read from the running dialog's labels.
 std::wstring DialogVersion(HWND dialog) {
-  std::wstring version;
-  EnumChildWindows(
-      dialog,
-      [](HWND child, LPARAM found) -> BOOL {
-        wchar_t text[256] = {};
-        SendMessageW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-        const std::wstring line = text;
-        const std::size_t mark = line.rfind(kVersionMark);
-        if (mark == std::wstring::npos) return TRUE;
-        *reinterpret_cast<std::wstring*>(found) = line.substr(mark + wcslen(kVersionMark));
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&version));
-  return version;
+  const std::wstring line = TextOf(FindChild(
+      dialog, [](HWND child) { return TextOf(child).find(kVersionMark) != std::wstring::npos; }));
+  const std::size_t mark = line.rfind(kVersionMark);
+  return mark == std::wstring::npos ? L"" : line.substr(mark + wcslen(kVersionMark));
 }
 
+// A program's version resource, read as the shell's Details page reads it.
 class VersionResource {
  public:
-  explicit VersionResource(const std::wstring& file) {
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
-    if (size == 0) return;
-    data_.resize(size);
-    if (!GetFileVersionInfoW(file.c_str(), 0, size, data_.data())) data_.clear();
+  explicit VersionResource(const std::wstring& file)
+      : data_(GetFileVersionInfoSizeW(file.c_str(), nullptr)) {
+    if (!GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(data_.size()), data_.data())) {
+      data_.clear();
+    }
   }
   bool found() const { return !data_.empty(); }
 
@@ -64,15 +54,14 @@ class VersionResource {
            std::to_wstring(HIWORD(low));
   }
 
-  // A string of the first language the resource lists, as the shell reads it.
+  // A string of the first language the resource lists.
   std::optional<std::wstring> String(const wchar_t* name) const {
     const auto* languages = static_cast<const WORD*>(Query(L"\\VarFileInfo\\Translation"));
     if (languages == nullptr) return std::nullopt;
     wchar_t path[64] = {};
     swprintf(path, 64, L"\\StringFileInfo\\%04x%04x\\%ls", languages[0], languages[1], name);
     const auto* text = static_cast<const wchar_t*>(Query(path));
-    if (text == nullptr) return std::nullopt;
-    return std::wstring(text);
+    return text == nullptr ? std::nullopt : std::optional<std::wstring>(text);
   }
 
  private:
@@ -89,8 +78,9 @@ class VersionResource {
 TEST(ProgramVersionTest, EveryProgramSaysWhatItIsWithTheDialogsVersion) {
   ProgramFolder folder;
   ASSERT_TRUE(folder.created());
-  ASSERT_EQ(folder.Install(kHostFile), static_cast<DWORD>(ERROR_SUCCESS));
-  ASSERT_EQ(folder.Install(kRendererFile), static_cast<DWORD>(ERROR_SUCCESS));
+  for (const wchar_t* program : {kHostFile, kRendererFile}) {
+    ASSERT_EQ(folder.Install(program), static_cast<DWORD>(ERROR_SUCCESS));
+  }
   ChildProcess host = ChildProcess::Start(folder.PathOf(kHostFile), L"/c", folder.path());
   ASSERT_TRUE(host.started());
   const HWND dialog = WaitForTopLevelWindow(nullptr, kSettingsCaption, host.id(), kTimeout);

@@ -19,6 +19,7 @@
 #include "program_folder.h"
 #include "scoped_handle_win.h"
 #include "shipped_names.h"
+#include "unicode_file.h"
 #include "user_input.h"
 #include "window_finder.h"
 
@@ -47,25 +48,8 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
   return colour;
 }
 
-// The file as a text editor saves it in "Unicode": little-endian UTF-16 after its mark.
-std::string Utf16LeOf(const std::string& cp932) {
-  std::wstring text(cp932.size(), L'\0');
-  text.resize(MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), text.data(),
-                                  static_cast<int>(text.size())));
-  std::string bytes = "\xFF\xFE";
-  for (const wchar_t unit : text) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
-
-// WM_GETTEXT itself: GetWindowText reads only a caption from another process's window.
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-  return text;
-}
+// The file as a text editor saves it in "Unicode".
+std::string Utf16LeOf(const std::string& cp932) { return UnicodeFileOf(FromCodePage932(cp932)); }
 
 class SettingsDialogTest : public ::testing::Test {
  protected:

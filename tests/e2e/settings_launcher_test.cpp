@@ -6,7 +6,6 @@
 #include <chrono>
 #include <string>
 
-#include "message_box.h"
 #include "program_folder.h"
 #include "settings_launcher.h"
 #include "setup_program.h"
@@ -34,31 +33,27 @@ class SettingsLauncherTest : public ::testing::Test {
     SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, sessionSwitch_, nullptr, 0);
   }
 
-  // Starts the launcher, expects its question, which names the saver in the language of the
-  // user's interface, gives the answer, and expects the settings dialog to open after it.
+  // Runs the launcher and expects its question, which names the saver in the language of the
+  // user's interface, to offer both answers, and the settings dialog to open after it.
   void AnswerQuestion(int answer) {
-    const ChildProcess launcher = StartLauncher(folder_.path());
-    const HWND box = LauncherQuestion(launcher, kTimeout);
-    ASSERT_NE(box, nullptr);
-    const std::wstring text = MessageText(box);
-    EXPECT_NE(text.find(L"氷花灯"), std::wstring::npos);
+    const LauncherRun run = RunLauncher(folder_.path(), answer, kTimeout);
+    ASSERT_TRUE(run.question.has_value());
+    EXPECT_NE(run.question->find(L"氷花灯"), std::wstring::npos);
     const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
-    EXPECT_NE(text.find(japanese ? L"スクリーンセーバー" : L"screen saver"), std::wstring::npos)
-        << testing::PrintToString(text);
-    EXPECT_NE(GetDlgItem(box, answer == IDYES ? IDNO : IDYES), nullptr);
-    ASSERT_TRUE(PressBoxButton(box, answer));
-    EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
-    EXPECT_EQ(launcher.WaitForExit(kTimeout), 0u);
-  }
-
-  static BOOL SessionSwitch() {
-    BOOL active = FALSE;
-    SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-    return active;
+    EXPECT_NE(run.question->find(japanese ? L"スクリーンセーバー" : L"screen saver"),
+              std::wstring::npos)
+        << testing::PrintToString(*run.question);
+    EXPECT_TRUE(run.yesAndNo);
+    EXPECT_TRUE(run.settingsShown);
+    EXPECT_EQ(run.exitCode, 0u);
   }
 
   ProgramFolder folder_;
-  const BOOL sessionSwitch_ = SessionSwitch();
+  const BOOL sessionSwitch_ = [] {
+    BOOL active = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+    return active;
+  }();
   SavedUserString currentSaver_{kDesktopKey, kCurrentSaver};
   SavedUserString saverActive_{kDesktopKey, kSaverActive};
 };
@@ -72,9 +67,9 @@ TEST_F(SettingsLauncherTest, YesMakesItTheCurrentSaverAgain) {
   EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), ShortPathOf(folder_.PathOf(kHostFile)));
   EXPECT_EQ(ReadUserString(kDesktopKey, kSaverActive), L"1");
 
-  const ChildProcess again = StartLauncher(folder_.path());
-  EXPECT_EQ(LauncherQuestion(again, kTimeout), nullptr);
-  EXPECT_TRUE(SettingsDialogOpensAndCloses(kTimeout));
+  const LauncherRun again = RunLauncher(folder_.path(), IDNO, kTimeout);
+  EXPECT_EQ(again.question, std::nullopt);
+  EXPECT_TRUE(again.settingsShown);
 }
 
 // "(None)" chosen: asked, and No leaves the user's choice exactly as it was.

@@ -69,8 +69,18 @@ ScopedHandle HoldFile(const std::wstring& path) {
                                   nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
+// Waits until the pages' button with this id can be pressed; false when it could not in time.
+bool WaitUntilEnabled(HWND pages, int id) {
+  return PollUntil(kUninstallTimeout, [&] { return IsWindowEnabled(GetDlgItem(pages, id)); });
+}
+
 std::vector<char> Built(const wchar_t* file) {
   return ReadFileBytes(ExecutableFolder() + L"\\" + file);
+}
+
+std::string FileText(const std::wstring& path) {
+  const std::vector<char> bytes = ReadFileBytes(path);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 class SetupTest : public ::testing::Test {
@@ -222,11 +232,7 @@ std::optional<int> CurrentSaverOptionState() {
   const std::wstring folder = ExecutableFolder();
   const ChildProcess setup = ChildProcess::Start(folder + L"\\" + kSetupFile, L"", folder);
   const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, setup.id(), kUninstallTimeout);
-  if (pages == nullptr || !PollUntil(kUninstallTimeout, [&] {
-        return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE;
-      })) {
-    return std::nullopt;
-  }
+  if (pages == nullptr || !WaitUntilEnabled(pages, IDOK)) return std::nullopt;
   PressOk(pages);
   HWND list = nullptr;
   PollUntil(kUninstallTimeout, [&] {
@@ -275,19 +281,7 @@ TEST_F(SetupTest, AnUpdateKeepsTheUsersChoiceOfSaver) {
 
 // The status line of the pages' work page: what the last step did, or how the work ended.
 std::wstring StatusLine(HWND pages) {
-  std::wstring text;
-  EnumChildWindows(
-      pages,
-      [](HWND child, LPARAM found) -> BOOL {
-        if (GetDlgCtrlID(child) != kStatusLineId) return TRUE;
-        // WM_GETTEXT itself: GetWindowText reads only a caption from another process's window.
-        wchar_t content[512] = {};
-        SendMessageW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(content));
-        *reinterpret_cast<std::wstring*>(found) = content;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&text));
-  return text;
+  return TextOf(FindChild(pages, [](HWND child) { return GetDlgCtrlID(child) == kStatusLineId; }));
 }
 
 // A program file the uninstaller cannot delete (held open by something that shares no delete)
@@ -307,8 +301,7 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
     const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, shown.id(), kUninstallTimeout);
     ASSERT_NE(pages, nullptr);
     // The pages' one forward button: Uninstall on the first page, Close once the work is done.
-    const auto forwardReady = [&] { return IsWindowEnabled(GetDlgItem(pages, IDOK)) != FALSE; };
-    ASSERT_TRUE(PollUntil(kUninstallTimeout, forwardReady));
+    ASSERT_TRUE(WaitUntilEnabled(pages, IDOK));
     ASSERT_TRUE(PressOk(pages));
     const HWND box = WaitForBoxOver(pages);
     ASSERT_NE(box, nullptr);
@@ -316,8 +309,7 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
         << testing::PrintToString(MessageText(box));
     ASSERT_TRUE(PressOk(box));
     // A failed run leaves only Cancel to leave the pages by, under a header that says so.
-    const auto cancelReady = [&] { return IsWindowEnabled(GetDlgItem(pages, IDCANCEL)) != FALSE; };
-    ASSERT_TRUE(PollUntil(kUninstallTimeout, cancelReady));
+    ASSERT_TRUE(WaitUntilEnabled(pages, IDCANCEL));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pages, IDOK)));
     EXPECT_NE(StatusLine(pages).find(kRendererFile), std::wstring::npos)
         << testing::PrintToString(StatusLine(pages));
@@ -336,11 +328,6 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
   ASSERT_TRUE(RunQuietUninstall());
   EXPECT_FALSE(PathExists(InstallFolder()));
   EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), std::nullopt);
-}
-
-std::string FileText(const std::wstring& path) {
-  const std::vector<char> bytes = ReadFileBytes(path);
-  return std::string(bytes.begin(), bytes.end());
 }
 
 // A folder chosen with /D= may hold another program's uninstall.exe. Ours has a name of its own,
@@ -394,62 +381,44 @@ TEST_F(SetupTest, ProgramsInUseAreLeftWholeUntilTheyComeFree) {
   ExpectInstalledProgramsAreTheBuiltOnes();
 }
 
-// What the current saver names when the Start-menu entry and then the uninstaller run.
-enum class StoredSaver { AsInstalled, LongForm, LongFormOtherCase, Another, None };
-
-struct StoredSaverRow {
-  StoredSaver stored;
-  // Whether this is the current saver: the launcher does not ask, and the uninstall removes it.
-  bool ours;
-};
-
-std::optional<std::wstring> StoredValue(StoredSaver stored) {
-  std::wstring host = Installed(kHostFile);
-  switch (stored) {
-    case StoredSaver::AsInstalled:
-      return ShortPathOf(host);
-    case StoredSaver::LongForm:
-      return host;
-    case StoredSaver::LongFormOtherCase:
-      CharUpperBuffW(host.data(), static_cast<DWORD>(host.size()));
-      return host;
-    case StoredSaver::Another:
-      return L"C:\\Savers\\other.scr";
-    case StoredSaver::None:
-      return std::nullopt;
-  }
-  return std::nullopt;
-}
-
 // The launcher and the uninstaller decide alike whether the stored value names this saver, in
 // whichever form it is stored. After every uninstall: the programs, the uninstaller, the
 // Start-menu entry, the uninstall entry, the working picture and its folder are gone; the current
 // saver is removed only while it names this one; the settings file is kept, and the program folder
 // with it.
 TEST_F(SetupTest, SilentUninstallLeavesNothingOfOursBehind) {
-  const StoredSaverRow rows[] = {{StoredSaver::AsInstalled, true},
-                                 {StoredSaver::LongForm, true},
-                                 {StoredSaver::LongFormOtherCase, true},
-                                 {StoredSaver::Another, false},
-                                 {StoredSaver::None, false}};
-  for (const StoredSaverRow& row : rows) {
-    SCOPED_TRACE(static_cast<int>(row.stored));
+  using Stored = std::optional<std::wstring>;
+  // What the current saver names when the Start-menu entry and then the uninstaller run, from
+  // the installed host's path, and whether that is this saver: the launcher does not ask, and
+  // the uninstall removes it.
+  const struct {
+    const char* what;
+    Stored (*stored)(std::wstring host);
+    bool ours;
+  } rows[] = {
+      {"as installed", [](std::wstring host) -> Stored { return ShortPathOf(host); }, true},
+      {"long form", [](std::wstring host) -> Stored { return host; }, true},
+      {"long form, other case",
+       [](std::wstring host) -> Stored {
+         CharUpperBuffW(host.data(), static_cast<DWORD>(host.size()));
+         return host;
+       },
+       true},
+      {"another", [](std::wstring) -> Stored { return L"C:\\Savers\\other.scr"; }, false},
+      {"(None)", [](std::wstring) -> Stored { return std::nullopt; }, false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
     // One round keeps a settings file, the others show the program folder going too.
-    const bool withSettings = row.stored == StoredSaver::AsInstalled;
+    const bool withSettings = &row == rows;
     ASSERT_EQ(RunSetup(L"/S"), 0u);
     if (withSettings) WriteFileBytes(Installed(kSettingsFile), kHandEditedSettings);
-    const std::optional<std::wstring> stored = StoredValue(row.stored);
+    const Stored stored = row.stored(Installed(kHostFile));
     ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, stored));
-    {
-      const ChildProcess launcher = StartLauncher(InstallFolder());
-      const HWND question = LauncherQuestion(launcher, kRendererTimeout);
-      EXPECT_EQ(question == nullptr, row.ours);
-      if (question != nullptr) {
-        ASSERT_TRUE(PressBoxButton(question, IDNO));
-      }
-      EXPECT_TRUE(SettingsDialogOpensAndCloses(kRendererTimeout));
-      EXPECT_EQ(launcher.WaitForExit(kExitTimeout), 0u);
-    }
+    const LauncherRun launcher = RunLauncher(InstallFolder(), IDNO, kRendererTimeout);
+    EXPECT_EQ(launcher.question.has_value(), !row.ours);
+    EXPECT_TRUE(launcher.settingsShown);
+    EXPECT_EQ(launcher.exitCode, 0u);
     CreateDirectoryW(kWorkingFolder, nullptr);
     WriteFileBytes(kWorkingBitmap, "the flake picture of the last run");
 
@@ -462,8 +431,7 @@ TEST_F(SetupTest, SilentUninstallLeavesNothingOfOursBehind) {
     EXPECT_FALSE(PathExists(kWorkingFolder));
     EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), row.ours ? std::nullopt : stored);
     if (withSettings) {
-      const std::vector<char> settings = ReadFileBytes(Installed(kSettingsFile));
-      EXPECT_EQ(std::string(settings.begin(), settings.end()), kHandEditedSettings);
+      EXPECT_EQ(FileText(Installed(kSettingsFile)), kHandEditedSettings);
       DeleteFileW(Installed(kSettingsFile).c_str());
       RemoveDirectoryW(InstallFolder().c_str());
     } else {

@@ -35,6 +35,8 @@ PixelArt ReadBitmap24(const std::string& path) {
 }
 
 const std::string kResources = RESOURCES_DIR;
+const std::uint32_t kDialog = ArtColour(236, 233, 216), kOutline = ArtColour(0, 60, 116);
+const std::uint32_t kWhite = ArtColour(255, 255, 255), kFrame = ArtColour(128, 128, 128);
 
 // At 96 dpi the drawing is the picture the program ships, to the byte, so the dialog looks the
 // same wherever it comes from.
@@ -61,15 +63,13 @@ TEST(DrawnPictures, RingsLieBetweenTheirScaledEdges) {
   const PixelArt face = FaceArt(FaceImage::Normal, 144);
   ASSERT_EQ(face.width, 96);
   ASSERT_EQ(face.height, 38);
-  const std::uint32_t dialog = ArtColour(236, 233, 216), outline = ArtColour(0, 60, 116);
-  const std::uint32_t white = ArtColour(255, 255, 255);
-  const std::uint32_t down[] = {dialog, dialog, outline, white, white};
+  const std::uint32_t down[] = {kDialog, kDialog, kOutline, kWhite, kWhite};
   for (int y = 0; y < 5; ++y) EXPECT_EQ(face.At(48, y), down[y]) << y;
-  EXPECT_EQ(face.At(48, 37 - 2), outline);  // the bottom ring mirrors the top
+  EXPECT_EQ(face.At(48, 37 - 2), kOutline);  // the bottom ring mirrors the top
   const PixelArt mark = MarkArt(true, 144);
   ASSERT_EQ(mark.width, 18);
-  const std::uint32_t frame = ArtColour(128, 128, 128), blue = ArtColour(40, 80, 200);
-  const std::uint32_t across[] = {frame, frame, white, blue, blue, blue};
+  const std::uint32_t blue = ArtColour(40, 80, 200);
+  const std::uint32_t across[] = {kFrame, kFrame, kWhite, blue, blue, blue};
   for (int x = 0; x < 6; ++x) EXPECT_EQ(mark.At(x, 9), across[x]) << x;
 }
 
@@ -132,10 +132,8 @@ TEST(DrawnPictures, FacePiecesMeetAndStayInsideTheirPictureAtEveryDpi) {
 // the dialog colour around it are compared; a mark is compared whole.) The BGM caption's frame
 // is as thick on every side as the marks' frames.
 TEST(DrawnPictures, RingsAndMarksMirrorAtTheOfferedScales) {
-  const std::uint32_t dialog = ArtColour(236, 233, 216);
-  const std::uint32_t outlines[] = {ArtColour(0, 60, 116), ArtColour(201, 199, 186)};
-  const auto kind = [&](std::uint32_t colour) {
-    return colour == dialog ? 1 : colour == outlines[0] || colour == outlines[1] ? 2 : 0;
+  const auto kind = [](std::uint32_t colour) {
+    return colour == kDialog ? 1 : colour == kOutline || colour == ArtColour(201, 199, 186) ? 2 : 0;
   };
   const auto mirrored = [](const PixelArt& art, auto same) {
     for (int y = 0; y < art.height; ++y)
@@ -155,16 +153,15 @@ TEST(DrawnPictures, RingsAndMarksMirrorAtTheOfferedScales) {
       const PixelArt mark = MarkArt(chosen, dpi);
       EXPECT_TRUE(mirrored(mark, std::equal_to<>())) << chosen;
       const int markFrame = ScaleEdge(1, dpi);
-      EXPECT_EQ(mark.At(markFrame - 1, mark.height / 2), ArtColour(128, 128, 128));
-      EXPECT_EQ(mark.At(markFrame, mark.height / 2), ArtColour(255, 255, 255));
+      EXPECT_EQ(mark.At(markFrame - 1, mark.height / 2), kFrame);
+      EXPECT_EQ(mark.At(markFrame, mark.height / 2), kWhite);
     }
-    const EdgeRect outer = ScaleBounds(kDialogLayout.captionFrame, dpi);
-    const std::array<EdgeRect, 4> sides = FrameSides(outer, 1, dpi);
-    const int thickness = sides[0].bottom - sides[0].top;
-    EXPECT_EQ(thickness, ScaleEdge(1, dpi));
-    EXPECT_EQ(sides[1].right - sides[1].left, thickness);
-    EXPECT_EQ(sides[2].bottom - sides[2].top, thickness);
-    EXPECT_EQ(sides[3].right - sides[3].left, thickness);
+    const std::array<EdgeRect, 4> sides =
+        FrameSides(ScaleBounds(kDialogLayout.captionFrame, dpi), 1, dpi);
+    for (int i = 0; i < 4; ++i) {  // top, right, bottom, left
+      const EdgeRect& side = sides[i];
+      EXPECT_EQ(i % 2 == 0 ? side.bottom - side.top : side.right - side.left, ScaleEdge(1, dpi));
+    }
     EXPECT_EQ(sides[0].bottom, sides[1].top);
     EXPECT_EQ(sides[1].bottom, sides[2].top);
   }

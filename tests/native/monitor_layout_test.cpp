@@ -141,18 +141,14 @@ TEST(DisplayModeChoice, OnlyTheKeepModeWordKeepsTheModes) {
   }
 }
 
-// A display that takes the requests marked in `takes` and refuses the rest, noting each.
-class RefusingDisplay final : public DisplayModePort {
- public:
-  explicit RefusingDisplay(std::vector<ModeRequest> takes) : takes_(std::move(takes)) {}
+// A display that takes only the requests in takes, noting every request.
+struct RefusingDisplay final : DisplayModePort {
+  explicit RefusingDisplay(std::vector<ModeRequest> taken) : takes(std::move(taken)) {}
   bool Request(ModeRequest request) override {
     asked.push_back(request);
-    return std::find(takes_.begin(), takes_.end(), request) != takes_.end();
+    return std::find(takes.begin(), takes.end(), request) != takes.end();
   }
-  std::vector<ModeRequest> asked;
-
- private:
-  std::vector<ModeRequest> takes_;
+  std::vector<ModeRequest> takes, asked;
 };
 
 TEST(DisplayModeSwitch, TriesAsItIsThenTheSizeAloneThenKeepsTheModes) {
@@ -165,18 +161,11 @@ TEST(DisplayModeSwitch, TriesAsItIsThenTheSizeAloneThenKeepsTheModes) {
     std::vector<ModeRequest> asked;
     DisplayModeOutcome outcome;
   } cases[] = {
-      {"kept by the setting: nothing asked, nothing given back", kKeep, {}, {}, {kKeep, false}},
+      {"kept by the setting", kKeep, {}, {}, {kKeep, false}},
       {"taken as it is", kSwitch, {kAsItIs, kSizeAlone}, {kAsItIs}, {kSwitch, true}},
-      {"refused at its refresh rate, taken by size",
-       kSwitch,
-       {kSizeAlone},
-       {kAsItIs, kSizeAlone},
-       {kSwitch, true}},
-      {"refused twice: the modes kept, the stored mode still given back",
-       kSwitch,
-       {},
-       {kAsItIs, kSizeAlone},
-       {kKeep, true}},
+      {"taken by size alone", kSwitch, {kSizeAlone}, {kAsItIs, kSizeAlone}, {kSwitch, true}},
+      // The modes are kept, and the stored mode still given back at the end.
+      {"refused twice", kSwitch, {}, {kAsItIs, kSizeAlone}, {kKeep, true}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -52,7 +52,7 @@ class FakeCodePage final : public AnsiCodePage {
 };
 
 // How a test stores a settings file: bytes, or UTF-16 after its mark in either order.
-enum class Form { kBytes, kUtf16Le, kUtf16Be };
+enum Form { kBytes, kUtf16Le, kUtf16Be };
 
 // A key as a file of bytes and a UTF-16 file spell it.
 struct Key {
@@ -82,14 +82,14 @@ std::u16string Utf16(std::wstring_view text) {
 // after a UTF-16 mark.
 std::string Stored(Form form, std::u16string_view text) {
   std::string bytes;
-  if (form == Form::kUtf16Le) bytes = "\xFF\xFE";
-  if (form == Form::kUtf16Be) bytes = "\xFE\xFF";
+  if (form == kUtf16Le) bytes = "\xFF\xFE";
+  if (form == kUtf16Be) bytes = "\xFE\xFF";
   for (const char16_t unit : text) {
     const char low = static_cast<char>(unit & 0xFF);
     const char high = static_cast<char>(unit >> 8);
-    if (form == Form::kBytes) bytes += low;
-    if (form == Form::kUtf16Le) bytes += {low, high};
-    if (form == Form::kUtf16Be) bytes += {high, low};
+    if (form == kBytes) bytes += low;
+    if (form == kUtf16Le) bytes += {low, high};
+    if (form == kUtf16Be) bytes += {high, low};
   }
   return bytes;
 }
@@ -98,11 +98,9 @@ std::string Stored(Form form, std::u16string_view text) {
 std::u16string Line(Form form, const Key& key, const wchar_t* value) {
   if (value == nullptr) return {};
   // Each byte of a byte file's key is held as the character of the same number.
-  std::u16string name(key.characters);
-  if (form == Form::kBytes) {
-    name.clear();
-    for (const char byte : key.bytes) name += static_cast<unsigned char>(byte);
-  }
+  std::u16string name;
+  for (const char byte : key.bytes) name += static_cast<unsigned char>(byte);
+  if (form != kBytes) name = key.characters;
   return name + u"=" + Utf16(value) + u"\r\n";
 }
 
@@ -119,35 +117,34 @@ struct LoadCase {
 };
 
 const LoadCase kLoadCases[] = {
-    {"typical file", Form::kBytes, L" 2", L" 7", L"D:\\Music\\snow.mp3", 2, 7,
+    {"typical file", kBytes, L" 2", L" 7", L"D:\\Music\\snow.mp3", 2, 7, L"D:\\Music\\snow.mp3",
+     L"D:\\Music"},
+    {"2.7 is floored", kBytes, L"2.7", L"-0.5", L"D:\\Music\\snow.mp3", 2, -1,
      L"D:\\Music\\snow.mp3", L"D:\\Music"},
-    {"2.7 is floored", Form::kBytes, L"2.7", L"-0.5", L"D:\\Music\\snow.mp3", 2, -1,
-     L"D:\\Music\\snow.mp3", L"D:\\Music"},
-    {"abc is 0", Form::kBytes, L"abc", nullptr, nullptr, 0, 0, L"", kProgramFolder},
-    {"non-numbers are 0", Form::kBytes, L"2abc", L"40000", nullptr, 0, 0, L"", kProgramFolder},
-    {"missing or empty values are 0", Form::kBytes, nullptr, L"", nullptr, 0, 0, L"",
+    {"abc is 0", kBytes, L"abc", nullptr, nullptr, 0, 0, L"", kProgramFolder},
+    {"non-numbers are 0", kBytes, L"2abc", L"40000", nullptr, 0, 0, L"", kProgramFolder},
+    {"missing or empty values are 0", kBytes, nullptr, L"", nullptr, 0, 0, L"", kProgramFolder},
+    {"deleted music file", kBytes, L" 2", nullptr, L"D:\\Music\\gone.mp3", 0, 0, L"",
      kProgramFolder},
-    {"deleted music file", Form::kBytes, L" 2", nullptr, L"D:\\Music\\gone.mp3", 0, 0, L"",
-     kProgramFolder},
-    {"file source without file", Form::kBytes, L" 2", nullptr, nullptr, 0, 0, L"", kProgramFolder},
-    {"CD source without file", Form::kBytes, L" 1", nullptr, nullptr, 1, 0, L"", kProgramFolder},
-    {"folder with trailing backslash", Form::kBytes, L" 2", nullptr, L"D:\\Music\\", 0, 0, L"",
+    {"file source without file", kBytes, L" 2", nullptr, nullptr, 0, 0, L"", kProgramFolder},
+    {"CD source without file", kBytes, L" 1", nullptr, nullptr, 1, 0, L"", kProgramFolder},
+    {"folder with trailing backslash", kBytes, L" 2", nullptr, L"D:\\Music\\", 0, 0, L"",
      kProgramFolder},
     // The file test drops the backslash, the path keeps it.
-    {"file with trailing backslash", Form::kBytes, L" 2", nullptr, L"D:\\Music\\snow.mp3\\", 2, 0,
+    {"file with trailing backslash", kBytes, L" 2", nullptr, L"D:\\Music\\snow.mp3\\", 2, 0,
      L"D:\\Music\\snow.mp3\\", L"D:\\Music\\snow.mp3"},
-    {"bare name in the current folder", Form::kBytes, L" 2", nullptr, L"snow.wav", 2, 0,
-     L"snow.wav", L""},
-    {"long value cut to 255 bytes", Form::kBytes, L" 2", nullptr, kLongPath.c_str(), 2, 0,
+    {"bare name in the current folder", kBytes, L" 2", nullptr, L"snow.wav", 2, 0, L"snow.wav",
+     L""},
+    {"long value cut to 255 bytes", kBytes, L" 2", nullptr, kLongPath.c_str(), 2, 0,
      kLongPath.substr(0, 255), L"D:"},
-    {"UTF-16 little-endian", Form::kUtf16Le, L" 2", L" 7", L"D:\\Music\\snow.mp3", 2, 7,
+    {"UTF-16 little-endian", kUtf16Le, L" 2", L" 7", L"D:\\Music\\snow.mp3", 2, 7,
      L"D:\\Music\\snow.mp3", L"D:\\Music"},
-    {"UTF-16 big-endian", Form::kUtf16Be, L" 1", L"12", nullptr, 1, 12, L"", kProgramFolder},
-    {"UTF-16 keeps every character", Form::kUtf16Le, L" 2", nullptr, kUnicodePath.c_str(), 2, 0,
+    {"UTF-16 big-endian", kUtf16Be, L" 1", L"12", nullptr, 1, 12, L"", kProgramFolder},
+    {"UTF-16 keeps every character", kUtf16Le, L" 2", nullptr, kUnicodePath.c_str(), 2, 0,
      kUnicodePath, L"D:\\\u041c\u0438\u0440"},
-    {"UTF-16 value cut to 255 units", Form::kUtf16Be, L" 2", nullptr, kLongPath.c_str(), 2, 0,
+    {"UTF-16 value cut to 255 units", kUtf16Be, L" 2", nullptr, kLongPath.c_str(), 2, 0,
      kLongPath.substr(0, 255), L"D:"},
-    {"UTF-16 deleted music file", Form::kUtf16Le, L" 2", L"-3", L"D:\\Music\\gone.mp3", 0, -3, L"",
+    {"UTF-16 deleted music file", kUtf16Le, L" 2", L"-3", L"D:\\Music\\gone.mp3", 0, -3, L"",
      kProgramFolder},
 };
 
@@ -188,22 +185,14 @@ TEST_F(SettingsFileTest, LoadSettingsFallsBackAndDowngrades) {
 // switches as the program always did.
 TEST_F(SettingsFileTest, ResolutionSwitchIsZeroOnlyForAZero) {
   const struct {
+    Form form;
     const wchar_t* value;  // nullptr leaves the key out
     std::int16_t expected;
-    Form form = Form::kBytes;
-  } cases[] = {{nullptr, 1},
-               {L"0", 0},
-               {L" 0", 0},
-               {L"&H0", 0},
-               {L" 1", 1},
-               {L"2", 1},
-               {L"-1", 1},
-               {L"", 1},
-               {L"abc", 1},
-               {L"0abc", 1},
-               {L"0.5", 1},
-               {L" 0", 0, Form::kUtf16Le},
-               {L" 0", 0, Form::kUtf16Be}};
+  } cases[] = {{kBytes, nullptr, 1}, {kBytes, L"0", 0},   {kBytes, L" 0", 0},
+               {kBytes, L"&H0", 0},  {kBytes, L" 1", 1},  {kBytes, L"2", 1},
+               {kBytes, L"-1", 1},   {kBytes, L"", 1},    {kBytes, L"abc", 1},
+               {kBytes, L"0abc", 1}, {kBytes, L"0.5", 1}, {kUtf16Le, L" 0", 0},
+               {kUtf16Be, L" 0", 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.value == nullptr ? L"(missing)" : c.value));
     StoreSettings(c.form,
@@ -240,8 +229,8 @@ TEST_F(SettingsFileTest, ReadIniCutsAtWholeCharactersAndAtNul) {
   std::wstring pairs;
   for (int i = 0; i < 128; ++i) pairs += L"\U0001F328";
   const std::wstring pairsThatFit = pairs.substr(0, pairs.size() / 128 * 127);
-  StoreSettings(Form::kUtf16Le, u"[Section]\r\neven=" + Utf16(pairs) + u"\r\nodd=a" + Utf16(pairs) +
-                                    u"\r\n" + std::u16string(u"nul=ab\0cd", 9));
+  StoreSettings(kUtf16Le, u"[Section]\r\neven=" + Utf16(pairs) + u"\r\nodd=a" + Utf16(pairs) +
+                              u"\r\n" + std::u16string(u"nul=ab\0cd", 9));
   EXPECT_EQ(ReadIni(access, "Section", "even", kSettingsPath), pairsThatFit);
   EXPECT_EQ(ReadIni(access, "Section", "odd", kSettingsPath), L"a" + pairsThatFit);
   EXPECT_EQ(ReadIni(access, "Section", "nul", kSettingsPath), L"ab");
@@ -264,26 +253,24 @@ TEST_F(SettingsFileTest, WriteIniStoresValuesAsGivenAndReportsTheResult) {
 // A file keeps its encoding and every line the edit does not touch; only a file that begins with
 // a UTF-16 mark is UTF-16.
 TEST_F(SettingsFileTest, WrittenBackInTheFileOwnEncoding) {
-  const std::u16string comment = u"; \u96ea \U0001F328\r\n";
-  const std::u16string before =
-      comment + u"[Section]\r\n" + std::u16string(kKind.characters) + u"= 1\r\n[Other]\r\nk=v\r\n";
-  const std::u16string after = comment + u"[Section]\r\n" + std::u16string(kKind.characters) +
-                               u"= 2\r\n" + Line(Form::kUtf16Le, kFile, kUnicodePath.c_str()) +
-                               u"[Other]\r\nk=v\r\n";
-  const std::u16string created = u"[Section]\r\n" + Line(Form::kUtf16Le, kKind, L" 2") +
-                                 Line(Form::kUtf16Le, kFile, kUnicodePath.c_str());
-  const std::string createdBytes = "[Section]\r\n" + std::string(kKeyBgmKind) + "= 2\r\n" +
-                                   std::string(kKeyBgmFile) + "=D:\\???\\? \xFC ?.mp3\r\n";
+  const std::u16string head = u"; \u96ea \U0001F328\r\n[Section]\r\n", tail = u"[Other]\r\nk=v\r\n";
+  const std::u16string written =
+      Line(kUtf16Le, kKind, L" 2") + Line(kUtf16Le, kFile, kUnicodePath.c_str());
+  const std::u16string before = head + Line(kUtf16Le, kKind, L" 1") + tail;
+  const std::u16string after = head + written + tail, created = u"[Section]\r\n" + written;
+  const std::string createdBytes =
+      Stored(kBytes, u"[Section]\r\n" + Line(kBytes, kKind, L" 2") +
+                         Line(kBytes, kFile, L"D:\\???\\? \u00fc ?.mp3"));
   const struct {
     const char* what;
     std::string before;
     std::string after;
   } cases[] = {
-      {"little-endian", Stored(Form::kUtf16Le, before), Stored(Form::kUtf16Le, after)},
-      {"big-endian", Stored(Form::kUtf16Be, before), Stored(Form::kUtf16Be, after)},
-      {"a mark alone", Stored(Form::kUtf16Be, u""), Stored(Form::kUtf16Be, created)},
+      {"little-endian", Stored(kUtf16Le, before), Stored(kUtf16Le, after)},
+      {"big-endian", Stored(kUtf16Be, before), Stored(kUtf16Be, after)},
+      {"a mark alone", Stored(kUtf16Be, u""), Stored(kUtf16Be, created)},
       // Half a unit at the end stays the last byte.
-      {"odd length", Stored(Form::kUtf16Le, before) + "X", Stored(Form::kUtf16Le, after) + "X"},
+      {"odd length", Stored(kUtf16Le, before) + "X", Stored(kUtf16Le, after) + "X"},
       {"no file", "", createdBytes},
       {"half a mark", "\xFF", "\xFF\r\n" + createdBytes},
   };

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dib_section_win.h"
 #include "forms/application_win.h"
@@ -231,11 +233,12 @@ TEST(Forms, ADpiChangeLaysEveryControlOutFromItsDesignPlace) {
   ASSERT_TRUE(gone->Create(form.window(), {0, 0, 5, 5}));
   gone.reset();
 
+  using Place = std::array<LONG, 4>;  // left, top, right, bottom in the form's client area
   const auto place = [&](HWND control) {
     RECT rect = {};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, form.window(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return Place{rect.left, rect.top, rect.right, rect.bottom};
   };
   const auto fontHeight = [](HWND control) {
     LOGFONTW font = {};
@@ -243,27 +246,22 @@ TEST(Forms, ADpiChangeLaysEveryControlOutFromItsDesignPlace) {
                &font);
     return font.lfHeight;
   };
-  const RECT imageBefore = place(image.window()), labelBefore = place(label.window());
-  const RECT boxBefore = place(box.window());
+  const HWND controls[] = {image.window(), label.window(), box.window()};
+  std::vector<Place> before;
+  for (const HWND control : controls) before.push_back(place(control));
   RECT suggested = {0, 0, 400, 300};
   SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                reinterpret_cast<LPARAM>(&suggested));
   EXPECT_EQ(form.dpi(), 192);
   EXPECT_EQ(image.dpi(), 192);
-  const RECT imageAt192 = place(image.window()), labelAt192 = place(label.window());
-  const RECT imageScaled = {20, 40, 100, 66}, labelScaled = {20, 80, 120, 106};
-  EXPECT_TRUE(EqualRect(&imageAt192, &imageScaled));
-  EXPECT_TRUE(EqualRect(&labelAt192, &labelScaled));
-  EXPECT_EQ(place(box.window()).left, 140);
+  EXPECT_EQ(place(image.window()), (Place{20, 40, 100, 66}));
+  EXPECT_EQ(place(label.window()), (Place{20, 80, 120, 106}));
+  EXPECT_EQ(place(box.window())[0], 140);
   EXPECT_EQ(fontHeight(box.window()), -26);  // 9.75 pt at 192 dpi
 
   SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(96, 96),
                reinterpret_cast<LPARAM>(&suggested));
-  const RECT imageBack = place(image.window()), labelBack = place(label.window());
-  const RECT boxBack = place(box.window());
-  EXPECT_TRUE(EqualRect(&imageBack, &imageBefore));
-  EXPECT_TRUE(EqualRect(&labelBack, &labelBefore));
-  EXPECT_TRUE(EqualRect(&boxBack, &boxBefore));
+  for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(place(controls[i]), before[i]) << i;
   EXPECT_EQ(fontHeight(box.window()), -13);
   form.Unload();
 }

@@ -14,6 +14,7 @@
 #include "host_state.h"
 #include "scoped_handle_win.h"
 #include "settings/settings_system_win.h"
+#include "unicode_file.h"
 
 namespace {
 
@@ -148,36 +149,21 @@ TEST_F(HostSettingsFile, AgreesWithTheSystemProfileService) {
 TEST_F(HostSettingsFile, AUtf16FileIsReadAndWrittenInKind) {
   const std::wstring music = programFolder_ + L"\\\u96ea \u0414.mp3";
   WriteBytes(music, "ID3");
-  const auto key = [](const std::string& bytes) {
-    std::wstring text(bytes.size(), L'\0');
-    text.resize(MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                    text.data(), static_cast<int>(text.size())));
-    return text;
-  };
-  const std::wstring before = L"; \u96ea\r\n[Section]\r\n" + key(kKind) + L"= 2\r\n" +
-                              key(kRepeat) + L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n";
-  const std::wstring after = L"; \u96ea\r\n[Section]\r\n" + key(kKind) + L"= 1\r\n" + key(kRepeat) +
-                             L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n" +
-                             key(kKeyResolutionSwitch) + L"= 0\r\n";
-  const auto stored = [](bool bigEndian, const std::wstring& text) {
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const wchar_t unit : text) {
-      const char low = static_cast<char>(unit & 0xFF);
-      const char high = static_cast<char>(unit >> 8);
-      bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-    }
-    return bytes;
-  };
+  const auto key = FromCodePage932;
+  const std::wstring head = L"; \u96ea\r\n[Section]\r\n" + key(kKind);
+  const std::wstring tail = key(kRepeat) + L"= 5\r\n" + key(kFile) + L"=" + music + L"\r\n";
+  const std::wstring before = head + L"= 2\r\n" + tail;
+  const std::wstring after = head + L"= 1\r\n" + tail + key(kKeyResolutionSwitch) + L"= 0\r\n";
   const IniValue values[] = {{kKind, L" 1"}, {kKeyResolutionSwitch, L" 0"}};
   for (const bool bigEndian : {false, true}) {
     SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
-    WriteBytes(settingsPath_, stored(bigEndian, before));
+    WriteBytes(settingsPath_, UnicodeFileOf(before, bigEndian));
     const HostSettings loaded = LoadSettings(SystemProfileAccess(), programFolder_);
     EXPECT_EQ(loaded.BgmKind, 2);
     EXPECT_EQ(loaded.BgmRepeat, 5);
     EXPECT_EQ(loaded.BgmFile, music);
     EXPECT_TRUE(WriteIniValues(kSettingsSection, values, settingsPath_));
-    EXPECT_EQ(ReadBytes(settingsPath_), stored(bigEndian, after));
+    EXPECT_EQ(ReadBytes(settingsPath_), UnicodeFileOf(after, bigEndian));
     EXPECT_EQ(NamesIn(programFolder_).size(), 2u) << "the settings file and the music only";
   }
   wchar_t buffer[256] = {};

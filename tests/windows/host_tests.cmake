@@ -3,3 +3,4 @@
 driftmantle_gtest(host_windows_tests PER_LOCALE
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ansi_text_test.cpp ${CMAKE_CURRENT_LIST_DIR}/host_settings_test.cpp
   LIBRARIES host_system)
+target_include_directories(host_windows_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)

@@ -1,15 +1,15 @@
 #include "settings_launcher.h"
 
+#include "child_process.h"
 #include "deadline.h"
+#include "message_box.h"
 #include "setup_program.h"
 #include "shipped_names.h"
 #include "window_finder.h"
 
-ChildProcess StartLauncher(const std::wstring& folder) {
-  return ChildProcess::Start(folder + L"\\" + kLauncherFile, L"", folder);
-}
-
-HWND LauncherQuestion(const ChildProcess& launcher, std::chrono::milliseconds timeout) {
+LauncherRun RunLauncher(const std::wstring& folder, int answer, std::chrono::milliseconds timeout) {
+  const ChildProcess launcher = ChildProcess::Start(folder + L"\\" + kLauncherFile, L"", folder);
+  LauncherRun run;
   HWND box = nullptr;
   // The dialog belongs to the host the launcher starts, another process.
   PollUntil(timeout, [&] {
@@ -18,12 +18,16 @@ HWND LauncherQuestion(const ChildProcess& launcher, std::chrono::milliseconds ti
     box = nullptr;
     return FindTopLevelWindow(nullptr, kSettingsCaption, 0) != nullptr;
   });
-  return box;
-}
-
-bool SettingsDialogOpensAndCloses(std::chrono::milliseconds timeout) {
+  if (box != nullptr) {
+    run.question = MessageText(box);
+    run.yesAndNo = GetDlgItem(box, IDYES) != nullptr && GetDlgItem(box, IDNO) != nullptr;
+    PressBoxButton(box, answer);
+  }
   const HWND dialog = WaitForTopLevelWindow(nullptr, kSettingsCaption, 0, timeout);
-  if (dialog == nullptr) return false;
-  PostMessageW(dialog, WM_CLOSE, 0, 0);
-  return WaitForNoTopLevelWindow(nullptr, kSettingsCaption, 0, timeout);
+  if (dialog != nullptr) {
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    run.settingsShown = WaitForNoTopLevelWindow(nullptr, kSettingsCaption, 0, timeout);
+  }
+  run.exitCode = launcher.WaitForExit(timeout);
+  return run;
 }

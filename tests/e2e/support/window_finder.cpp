@@ -30,3 +30,23 @@ bool WaitForNoTopLevelWindow(const wchar_t* className, const wchar_t* title, DWO
   return PollUntil(timeout,
                    [&] { return FindTopLevelWindow(className, title, processId) == nullptr; });
 }
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  if (window != nullptr) SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+HWND FindChild(HWND parent, const std::function<bool(HWND child)>& match) {
+  std::pair<const std::function<bool(HWND)>*, HWND> search = {&match, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto& [accepts, found] = *reinterpret_cast<decltype(search)*>(data);
+        if (!(*accepts)(child)) return TRUE;
+        found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}

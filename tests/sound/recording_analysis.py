@@ -6,7 +6,7 @@
 
 The recording is raw 16-bit stereo at 44100 Hz; its first sample was taken at <recording start>
 (Unix seconds). The times file holds the run's steps on the same clock, one "name seconds" a line:
-host_start, window_seen, escape_posted, host_ended, and for a run that rests its music off, on,
+host_start, window_seen, escape_pressed, host_ended, and for a run that rests its music off, on,
 key_1 and key_2. The streams file holds "seconds count" lines: how many of the program's audio
 streams the sound server listed at that moment. Prints what it measured and exits non-zero when
 the sound broke a rule.
@@ -117,7 +117,7 @@ def main():
     times = read_times(args.times)
     windows, length = read_windows(args.recording, args.recording_start)
     host_start = times["host_start"]
-    escape = times["escape_posted"]
+    escape = times["escape_pressed"]
     recording_end = args.recording_start + length
     failures = []
 
@@ -284,9 +284,9 @@ def judge_rest(windows, times, streams, full_rms, check, rel):
     rise("on", times["key_1"], "display on")
     silent_at = fall("key_1", times["key_2"], QUICK_FALL, "Play/Pause")
     rested("key_1", silent_at, times["key_2"], "Play/Pause")
-    rise("key_2", times["escape_posted"], "Play/Pause again")
-    fall("escape_posted", times["host_ended"] + QUIET_TAIL, QUICK_FALL, "Escape")
-    print(f"[rest] host ended {rel(times['host_ended']) - rel(times['escape_posted']):.2f} s "
+    rise("key_2", times["escape_pressed"], "Play/Pause again")
+    fall("escape_pressed", times["host_ended"] + QUIET_TAIL, QUICK_FALL, "Escape")
+    print(f"[rest] host ended {rel(times['host_ended']) - rel(times['escape_pressed']):.2f} s "
           "after Escape")
 
 

@@ -191,8 +191,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (!host.Running()) return Fail("host ended before Escape", 0);
 
-  const double escapePosted = UnixSecondsNow();
-  if (!PostMessageW(renderer, WM_KEYDOWN, VK_ESCAPE, 0)) return Fail("Escape not posted");
+  const double escapePressed = UnixSecondsNow();
+  if (!PressKeyOnceInFront(renderer, VK_ESCAPE)) return Fail("the snow never came to the front", 0);
   PollUntil(
       kEndTimeout, [&] { return !IsWindow(renderer); }, 2ms);
   const auto windowGone = std::chrono::steady_clock::now();
@@ -205,8 +205,8 @@ int wmain(int argc, wchar_t** argv) {
 
   char times[512];
   std::snprintf(times, sizeof times,
-                "host_start %.3f\nwindow_seen %.3f\nescape_posted %.3f\nhost_ended %.3f\n",
-                hostStart, windowSeen, escapePosted, hostEnded);
+                "host_start %.3f\nwindow_seen %.3f\nescape_pressed %.3f\nhost_ended %.3f\n",
+                hostStart, windowSeen, escapePressed, hostEnded);
   std::printf("%s%shost exit code %lu, %lld ms after the renderer's window\n", times,
               stepTimes.c_str(), static_cast<unsigned long>(*exitCode),
               static_cast<long long>(exitLatency.count()));

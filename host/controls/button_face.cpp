@@ -6,8 +6,7 @@
 
 namespace {
 
-// The face images' border ring, 60 twips at 96 dpi; the pieces' one-twip nudges into the picture
-// are below a pixel and vanish.
+// The face images' border ring, 60 twips at 96 dpi.
 constexpr int kCornerPixels = 4;
 // The caption is lifted by half of this above the vertical centre.
 constexpr int kCaptionLiftTwips = 20;

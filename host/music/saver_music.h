@@ -54,7 +54,6 @@ class SaverMusicRun {
   bool fading() const { return fade_.has_value(); }
   // Ended and nothing left open.
   bool ended() const { return ending_ && !mp3Open_; }
-  const DriftmantleBgm& bgm() const { return bgm_; }
 
  private:
   // A straight line between two levels over a time.

@@ -15,8 +15,7 @@ namespace {
 constexpr UINT kMp3CheckMilliseconds = 1000;
 constexpr UINT kCdPollMilliseconds = 200;
 // The music's fall at the end of a run comes between the window going and the host's end, which
-// stays within about half a second: the window is looked for five times as often as the half
-// second it once was.
+// stays within about half a second, so the window is looked for ten times a second.
 constexpr UINT kRendererWatchMilliseconds = 100;
 // Forty steps a second: a level that changes by at most a tenth at each step is heard as a glide.
 constexpr UINT kFadeStepMilliseconds = 25;
@@ -42,7 +41,8 @@ void RestoreStoredDisplayModes() {
 
 SaverForm::PlayPauseKey::PlayPauseKey(HWND window)
     : window_(window),
-      registered_(RegisterHotKey(window, kPlayPauseHotKeyId, 0, VK_MEDIA_PLAY_PAUSE) != 0) {}
+      registered_(RegisterHotKey(window, kPlayPauseHotKeyId, MOD_NOREPEAT, VK_MEDIA_PLAY_PAUSE) !=
+                  0) {}
 
 SaverForm::PlayPauseKey::~PlayPauseKey() {
   if (registered_) UnregisterHotKey(window_, kPlayPauseHotKeyId);
@@ -69,7 +69,8 @@ void SaverForm::OnLoad() {
   renderer_ = StartProgram(ProgramFolder() + kRendererFileName,
                            RendererArgumentText(settings_.ResolutionSwitch));
   displayState_.emplace(window());
-  playPauseKey_.emplace(window());
+  // A run without music leaves the key to whatever else the user plays.
+  if (music_.music() != SaverMusic::kNone) playPauseKey_.emplace(window());
   music_.Start(Now());
   FollowMusic();
 }
@@ -106,7 +107,7 @@ void SaverForm::CheckRenderer() {
   runOver_ = true;
   // The desktop first: the music's fall can wait, a switched desktop should not.
   if (DisplayModesLeftSwitched(settings_.ResolutionSwitch,
-                               renderer_.ExitCodeWithin(kRendererEndWait))) {
+                               [this] { return renderer_.ExitCodeWithin(kRendererEndWait); })) {
     RestoreStoredDisplayModes();
   }
   music_.End(Now());

@@ -33,7 +33,7 @@ class SaverForm final : public Form {
 
  private:
   // Registers the media Play/Pause key for the form's window while it lives; on a system where
-  // another program holds the key, that program keeps it.
+  // another program holds the key, that program keeps it. A key held down toggles once.
   class PlayPauseKey {
    public:
     explicit PlayPauseKey(HWND window);

@@ -15,8 +15,3 @@ bool RendererWatch::RunIsOver(bool windowFound, bool rendererRunning) {
   }
   return windowSeen_ || !rendererRunning;
 }
-
-bool DisplayModesLeftSwitched(std::int16_t resolutionSwitch,
-                              std::optional<std::uint32_t> rendererExitCode) {
-  return resolutionSwitch != kKeepDisplayModes && rendererExitCode && *rendererExitCode != 0;
-}

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "host_state.h"
+
 // The decisions of a full-screen saver run, apart from the windows and devices that carry them.
 
 // The argument text the renderer is started with: the keep-mode argument when the settings keep
@@ -27,5 +29,11 @@ class RendererWatch {
 // (a crash, or ended from outside). Nothing is known of a renderer that still runs or never
 // started: one that still runs is in its teardown. One that could not make its window exits with
 // 1 after its teardown; giving the stored modes back once more changes nothing then.
-bool DisplayModesLeftSwitched(std::int16_t resolutionSwitch,
-                              std::optional<std::uint32_t> rendererExitCode);
+// The exit code is asked for only in a run that switched: asking may wait for the renderer's
+// teardown, which a run that kept the modes has no need to.
+template <typename RendererExitCode>
+bool DisplayModesLeftSwitched(std::int16_t resolutionSwitch, RendererExitCode rendererExitCode) {
+  if (resolutionSwitch == kKeepDisplayModes) return false;
+  const std::optional<std::uint32_t> code = rendererExitCode();
+  return code && *code != 0;
+}

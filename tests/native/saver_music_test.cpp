@@ -105,7 +105,8 @@ const Timeline kTimelines[] = {
       {2000, Do::kOff, {}, kMp3Check | kFade},
       {2600, Do::kEnd, {Level(400)}, kMp3Check | kFade},
       {2700, Do::kTick, Then({Level(0)}, kClose), kNothing}}},
-    {"an MP3 that does not open is tried again every second and on return, never faded",
+    {"an MP3 that does not open keeps its repeat check, is opened again only on return, never "
+     "faded",
      {kBgmMusicFile, 0, L"C:\\m\\bad.mp3"},
      Disc::kReadable,
      {{0, Do::kStart, {L"open \"C:\\m\\bad.mp3\" type MPEGVideo Alias MP3Play"}, kMp3Check},

@@ -41,7 +41,13 @@ TEST(SaverRun, ModesAreGivenBackAfterARendererThatDiedInASwitchedRun) {
       {kKeepDisplayModes, 1u, false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(DisplayModesLeftSwitched(c.resolutionSwitch, c.exitCode), c.giveBack)
+    int asked = 0;
+    const auto exitCode = [&] {
+      ++asked;
+      return c.exitCode;
+    };
+    EXPECT_EQ(DisplayModesLeftSwitched(c.resolutionSwitch, exitCode), c.giveBack)
         << c.resolutionSwitch << " " << c.exitCode.value_or(12345);
+    EXPECT_EQ(asked, c.resolutionSwitch == kKeepDisplayModes ? 0 : 1);
   }
 }

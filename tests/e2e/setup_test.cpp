@@ -330,6 +330,45 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
   EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), std::nullopt);
 }
 
+// A program file left moved aside by an uninstall that stopped halfway, and not deletable now: run
+// from there (a running program can be renamed but not deleted) or held open without delete
+// sharing. The running one is given its name back, the held one stays as it is; either way the
+// uninstall fails after deleting the other programs, and the setting and both entries stay, so
+// it can be run again once the file is free.
+TEST_F(SetupTest, AnUninstallThatCannotDeleteAFileMovedAsideKeepsTheEntries) {
+  const std::wstring aside = Installed(kLauncherFile) + L".uninstalling";
+  for (const bool running : {true, false}) {
+    SCOPED_TRACE(running ? "running" : "held open");
+    ASSERT_EQ(RunSetup(L"/S"), 0u);
+    ASSERT_TRUE(MoveFileW(Installed(kLauncherFile).c_str(), aside.c_str()));
+    ChildProcess launcher;
+    ScopedHandle held;
+    if (running) {
+      // With another saver current it waits in its question.
+      ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, L"C:\\Savers\\other.scr"));
+      launcher = ChildProcess::Start(aside, L"", InstallFolder());
+      ASSERT_NE(WaitForMessageBox(kLauncherTitle, launcher.id(), kRendererTimeout), nullptr);
+    } else {
+      held = HoldFile(aside);
+      ASSERT_TRUE(held.valid());
+    }
+    const std::optional<std::wstring> saver = ReadUserString(kDesktopKey, kCurrentSaver);
+    const ChildProcess silent =
+        ChildProcess::Start(Installed(kUninstallerFile), L"/S _?=" + InstallFolder(), L"");
+    EXPECT_EQ(silent.WaitForExit(kUninstallTimeout), kUninstallLeftProgramFiles);
+    EXPECT_FALSE(PathExists(Installed(kHostFile)));
+    EXPECT_EQ(PathExists(Installed(kLauncherFile)), running);
+    EXPECT_EQ(PathExists(aside), !running);
+    EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), saver);
+    EXPECT_TRUE(PathExists(StartMenuEntry()));
+    EXPECT_TRUE(UserKeyExists(kUninstallKey));
+    launcher = ChildProcess();
+    held = ScopedHandle();
+    ASSERT_TRUE(RunQuietUninstall());
+    EXPECT_FALSE(PathExists(InstallFolder()));
+  }
+}
+
 // A folder chosen with /D= may hold another program's uninstall.exe. Ours has a name of its own,
 // so that file is neither overwritten by setup nor deleted by our uninstall. An install by an
 // earlier setup, whose entry names its uninstall.exe, moves to the new name, entry and all.

@@ -27,7 +27,7 @@ AllowSkipFiles off
 !define UNINSTALLER_FILE "${PRODUCT}-uninstall.exe"
 !define EARLIER_UNINSTALLER_FILE "uninstall.exe"
 ; Program files are moved aside under this suffix before any is deleted, so an uninstall that
-; cannot delete one of them puts the others back and leaves the install whole.
+; cannot move one of them puts the others back and leaves the install whole.
 !define ASIDE_SUFFIX ".uninstalling"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
@@ -132,14 +132,32 @@ FunctionEnd
   ${EndIf}
 !macroend
 
+; One that cannot be given its name back is added to the list in $R7 under the name it has, so
+; the user is told where it is rather than that nothing changed.
 !macro PUT_PROGRAM_FILE_BACK file
   ${If} ${FileExists} "$INSTDIR\${file}${ASIDE_SUFFIX}"
+    ClearErrors
     Rename "$INSTDIR\${file}${ASIDE_SUFFIX}" "$INSTDIR\${file}"
+    ${IfThen} ${Errors} ${|} StrCpy $R7 "$R7$\r$\n$INSTDIR\${file}${ASIDE_SUFFIX}" ${|}
   ${EndIf}
 !macroend
 
-; The program files go first, all or none; only then the entries and the current-saver setting
-; that name them, so a failed uninstall leaves an install that works and can be removed again.
+; A running program can be renamed but not deleted: one that stays is put back under its name
+; and listed as SET_PROGRAM_FILE_ASIDE lists one.
+!macro DELETE_PROGRAM_FILE_SET_ASIDE file
+  ${If} ${FileExists} "$INSTDIR\${file}${ASIDE_SUFFIX}"
+    ClearErrors
+    Delete "$INSTDIR\${file}${ASIDE_SUFFIX}"
+    ${If} ${Errors}
+      StrCpy $R0 "$R0$\r$\n$INSTDIR\${file}"
+      StrCpy $R6 "$R6 ${file}"
+      !insertmacro PUT_PROGRAM_FILE_BACK "${file}"
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; The program files go first; only once all are gone the entries and the current-saver setting
+; that name them, so a failed uninstall leaves the entries to remove what stayed.
 Section "Uninstall"
   Call un.MakeProgramsReplaceable
   ; Asked before the host is moved: its short path can only be asked of the file by its name.
@@ -154,6 +172,7 @@ Section "Uninstall"
   ${EndIf}
   StrCpy $R0 ""
   StrCpy $R6 ""
+  StrCpy $R7 ""
   !insertmacro SET_PROGRAM_FILE_ASIDE "${HOST_FILE}"
   !insertmacro SET_PROGRAM_FILE_ASIDE "${RENDERER_FILE}"
   !insertmacro SET_PROGRAM_FILE_ASIDE "${LAUNCHER_FILE}"
@@ -161,15 +180,20 @@ Section "Uninstall"
     !insertmacro PUT_PROGRAM_FILE_BACK "${HOST_FILE}"
     !insertmacro PUT_PROGRAM_FILE_BACK "${RENDERER_FILE}"
     !insertmacro PUT_PROGRAM_FILE_BACK "${LAUNCHER_FILE}"
-    DetailPrint "$(ProgramFilesStayed)$R0"
-    MessageBox MB_OK|MB_ICONEXCLAMATION "$(ProgramFilesStayed)$R0" /SD IDOK
+  ${Else}
+    !insertmacro DELETE_PROGRAM_FILE_SET_ASIDE "${HOST_FILE}"
+    !insertmacro DELETE_PROGRAM_FILE_SET_ASIDE "${RENDERER_FILE}"
+    !insertmacro DELETE_PROGRAM_FILE_SET_ASIDE "${LAUNCHER_FILE}"
+  ${EndIf}
+  ${If} $R0 != ""
+    StrCpy $0 "$(ProgramFilesStayed)$R0"
+    ${IfThen} $R7 != "" ${|} StrCpy $0 "$0$\r$\n$\r$\n$(ProgramFilesLeftAside)$R7" ${|}
+    DetailPrint $0
+    MessageBox MB_OK|MB_ICONEXCLAMATION $0 /SD IDOK
     SetErrorLevel ${EXIT_PROGRAM_FILES_STAYED}
     ; Ends on the page that says the uninstall did not complete.
     Abort "$(NotUninstalled)$R6"
   ${EndIf}
-  Delete "$INSTDIR\${HOST_FILE}${ASIDE_SUFFIX}"
-  Delete "$INSTDIR\${RENDERER_FILE}${ASIDE_SUFFIX}"
-  Delete "$INSTDIR\${LAUNCHER_FILE}${ASIDE_SUFFIX}"
   ; The user may have chosen another saver since; that one stays.
   ${IfThen} $R5 == yes ${|} DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" ${|}
   ${IfThen} $R3 == yes ${|} Delete "${SHORTCUT}" ${|}

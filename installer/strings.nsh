@@ -18,9 +18,13 @@ LangString ProgramsInUse ${LANG_ENGLISH} \
 LangString ProgramsInUse ${LANG_JAPANESE} \
     "${PRODUCT} がまだ使われています（スクリーンセーバー設定のプレビューなど）。閉じてから［再試行］を選んでください。"
 LangString ProgramFilesStayed ${LANG_ENGLISH} \
-    "These files of ${PRODUCT} could not be deleted, perhaps because they are in use, so nothing was removed. Close ${PRODUCT}, then uninstall it again from the list of apps:"
+    "These files of ${PRODUCT} could not be deleted, perhaps because they are in use, so its screen-saver setting and its entries were kept. Close ${PRODUCT}, then uninstall it again from the list of apps:"
 LangString ProgramFilesStayed ${LANG_JAPANESE} \
-    "次の ${PRODUCT} のファイルを削除できなかったため、何も削除していません（使用中の可能性があります）。${PRODUCT} を閉じてから、アプリの一覧からもう一度アンインストールしてください:"
+    "次の ${PRODUCT} のファイルを削除できなかったため、スクリーンセーバーの設定と登録はそのままにしています（使用中の可能性があります）。${PRODUCT} を閉じてから、アプリの一覧からもう一度アンインストールしてください:"
+LangString ProgramFilesLeftAside ${LANG_ENGLISH} \
+    "These could not be given their names back and stay under these names:"
+LangString ProgramFilesLeftAside ${LANG_JAPANESE} \
+    "次のファイルは元の名前に戻せなかったため、この名前のまま残っています:"
 LangString NotUninstalled ${LANG_ENGLISH} "${PRODUCT} was not uninstalled; in use:"
 LangString NotUninstalled ${LANG_JAPANESE} "${PRODUCT} はアンインストールされていません。使用中:"
 LangString DeleteSettings ${LANG_ENGLISH} "Also delete your ${PRODUCT} settings (${SETTINGS_FILE})?"

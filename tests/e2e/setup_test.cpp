@@ -284,6 +284,36 @@ std::wstring StatusLine(HWND pages) {
   return TextOf(FindChild(pages, [](HWND child) { return GetDlgCtrlID(child) == kStatusLineId; }));
 }
 
+// What the uninstaller's pages showed in a run that failed.
+struct FailedUninstall {
+  std::wstring box;         // the box that names the files
+  std::wstring statusLine;  // the work page's last line
+  bool onlyCancel = false;  // the pages could be left by Cancel alone
+  std::optional<DWORD> exitCode;
+};
+
+// Runs the uninstaller in place (_?=, so the exit code is its own) with its pages, presses
+// Uninstall, accepts the box a failed run shows and leaves by Cancel. What did not come in time
+// stays empty.
+FailedUninstall RunShownUninstallThatFails() {
+  FailedUninstall run;
+  const ChildProcess shown =
+      ChildProcess::Start(Installed(kUninstallerFile), L"_?=" + InstallFolder(), L"");
+  const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, shown.id(), kUninstallTimeout);
+  // The pages' one forward button: Uninstall on the first page, Close once the work is done.
+  if (pages == nullptr || !WaitUntilEnabled(pages, IDOK) || !PressOk(pages)) return run;
+  const HWND box = WaitForBoxOver(pages);
+  if (box == nullptr) return run;
+  run.box = MessageText(box);
+  PressOk(box);
+  if (!WaitUntilEnabled(pages, IDCANCEL)) return run;
+  run.onlyCancel = !IsWindowEnabled(GetDlgItem(pages, IDOK));
+  run.statusLine = StatusLine(pages);
+  PressBoxButton(pages, IDCANCEL);
+  run.exitCode = shown.WaitForExit(kExitTimeout);
+  return run;
+}
+
 // A program file the uninstaller cannot delete (held open by something that shares no delete)
 // is named in a box and the uninstall ends on a page that says it failed; nothing is removed, not
 // the other programs, the current-saver setting or either entry, so the saver works on and the
@@ -296,28 +326,17 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
   {
     const ScopedHandle renderer = HoldFile(Installed(kRendererFile));
     ASSERT_TRUE(renderer.valid());
-    const std::wstring inPlace = L"_?=" + InstallFolder();
-    const ChildProcess shown = ChildProcess::Start(Installed(kUninstallerFile), inPlace, L"");
-    const HWND pages = WaitForTopLevelWindow(L"#32770", nullptr, shown.id(), kUninstallTimeout);
-    ASSERT_NE(pages, nullptr);
-    // The pages' one forward button: Uninstall on the first page, Close once the work is done.
-    ASSERT_TRUE(WaitUntilEnabled(pages, IDOK));
-    ASSERT_TRUE(PressOk(pages));
-    const HWND box = WaitForBoxOver(pages);
-    ASSERT_NE(box, nullptr);
-    EXPECT_NE(MessageText(box).find(Installed(kRendererFile)), std::wstring::npos)
-        << testing::PrintToString(MessageText(box));
-    ASSERT_TRUE(PressOk(box));
+    const FailedUninstall shown = RunShownUninstallThatFails();
+    EXPECT_NE(shown.box.find(Installed(kRendererFile)), std::wstring::npos)
+        << testing::PrintToString(shown.box);
     // A failed run leaves only Cancel to leave the pages by, under a header that says so.
-    ASSERT_TRUE(WaitUntilEnabled(pages, IDCANCEL));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pages, IDOK)));
-    EXPECT_NE(StatusLine(pages).find(kRendererFile), std::wstring::npos)
-        << testing::PrintToString(StatusLine(pages));
-    ASSERT_TRUE(PressBoxButton(pages, IDCANCEL));
-    EXPECT_EQ(shown.WaitForExit(kExitTimeout), kUninstallLeftProgramFiles);
+    EXPECT_TRUE(shown.onlyCancel);
+    EXPECT_NE(shown.statusLine.find(kRendererFile), std::wstring::npos)
+        << testing::PrintToString(shown.statusLine);
+    EXPECT_EQ(shown.exitCode, kUninstallLeftProgramFiles);
 
     const ChildProcess silent =
-        ChildProcess::Start(Installed(kUninstallerFile), L"/S " + inPlace, L"");
+        ChildProcess::Start(Installed(kUninstallerFile), L"/S _?=" + InstallFolder(), L"");
     EXPECT_EQ(silent.WaitForExit(kUninstallTimeout), kUninstallLeftProgramFiles);
     ExpectInstalledProgramsAreTheBuiltOnes();
     EXPECT_TRUE(PathExists(Installed(kUninstallerFile)));
@@ -328,6 +347,53 @@ TEST_F(SetupTest, AnUninstallThatCannotDeleteAProgramFileChangesNothing) {
   ASSERT_TRUE(RunQuietUninstall());
   EXPECT_FALSE(PathExists(InstallFolder()));
   EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), std::nullopt);
+}
+
+// A program file left moved aside by an uninstall that stopped halfway, and not deletable now: run
+// from there (a running program can be renamed but not deleted) or held open without delete
+// sharing. The running one is given its name back, the held one stays as it is; either way the
+// uninstall fails after deleting the other programs, and the setting and both entries stay, so
+// it can be run again once the file is free.
+TEST_F(SetupTest, AnUninstallThatCannotDeleteAFileMovedAsideKeepsTheEntries) {
+  const std::wstring aside = Installed(kLauncherFile) + L".uninstalling";
+  for (const bool running : {true, false}) {
+    SCOPED_TRACE(running ? "running" : "held open");
+    ASSERT_EQ(RunSetup(L"/S"), 0u);
+    ASSERT_TRUE(MoveFileW(Installed(kLauncherFile).c_str(), aside.c_str()));
+    ChildProcess launcher;
+    ScopedHandle held;
+    if (running) {
+      // With another saver current it waits in its question.
+      ASSERT_TRUE(SetUserString(kDesktopKey, kCurrentSaver, L"C:\\Savers\\other.scr"));
+      launcher = ChildProcess::Start(aside, L"", InstallFolder());
+      ASSERT_NE(WaitForMessageBox(kLauncherTitle, launcher.id(), kRendererTimeout), nullptr);
+    } else {
+      held = HoldFile(aside);
+      ASSERT_TRUE(held.valid());
+    }
+    const std::optional<std::wstring> saver = ReadUserString(kDesktopKey, kCurrentSaver);
+    std::optional<DWORD> exitCode;
+    if (running) {
+      exitCode = ChildProcess::Start(Installed(kUninstallerFile), L"/S _?=" + InstallFolder(), L"")
+                     .WaitForExit(kUninstallTimeout);
+    } else {
+      // The box names it where it stays.
+      const FailedUninstall shown = RunShownUninstallThatFails();
+      EXPECT_NE(shown.box.find(aside), std::wstring::npos) << testing::PrintToString(shown.box);
+      exitCode = shown.exitCode;
+    }
+    EXPECT_EQ(exitCode, kUninstallLeftProgramFiles);
+    EXPECT_FALSE(PathExists(Installed(kHostFile)));
+    EXPECT_EQ(PathExists(Installed(kLauncherFile)), running);
+    EXPECT_EQ(PathExists(aside), !running);
+    EXPECT_EQ(ReadUserString(kDesktopKey, kCurrentSaver), saver);
+    EXPECT_TRUE(PathExists(StartMenuEntry()));
+    EXPECT_TRUE(UserKeyExists(kUninstallKey));
+    launcher = ChildProcess();
+    held = ScopedHandle();
+    ASSERT_TRUE(RunQuietUninstall());
+    EXPECT_FALSE(PathExists(InstallFolder()));
+  }
 }
 
 // A folder chosen with /D= may hold another program's uninstall.exe. Ours has a name of its own,
